@@ -1,0 +1,34 @@
+# Shared paths of the scripts; sourced, not run.
+ROOT="${ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}"
+BUILD_DIR="$ROOT/build"
+DEPS_DIR="$BUILD_DIR/deps"
+JPEG_MINGW_PREFIX="$DEPS_DIR/libjpeg-turbo-mingw"
+export WINEPREFIX="$BUILD_DIR/wineprefix"
+# A second prefix with its own wineserver for tests on a 1024 x 768 screen.
+SMALL_WINEPREFIX="$BUILD_DIR/wineprefix-small"
+export WINEARCH=win32
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+PDF_QUEUE=LabelPDF
+
+# Starts a private Xvfb (24-bit, larger than any window) when there is no
+# display, exports DISPLAY and records the server's pid in XVFB_PID.
+start_private_display() {
+  XVFB_PID=""
+  if [ -n "${DISPLAY:-}" ]; then return 0; fi
+  local n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      sleep 0.05
+    done
+    export DISPLAY=":$n"
+    return 0
+  done
+  echo "no free X display number" >&2
+  return 1
+}

@@ -1,0 +1,23 @@
+// Reports that core code raises and the Win32 glue shows as message boxes:
+// "BAD STUFF" for violated internal assumptions and failed drawing calls
+// (processing continues), "Fatal Error" for failed catalog allocations
+// (the program ends). Native tests install recorders instead.
+#pragma once
+
+using ReportHook = void (*)(const char* title, const char* text);
+using ExitHook = void (*)(int code);
+
+// Title "BAD STUFF", error icon; returns and processing goes on.
+void ReportBadStuff(const char* text);
+
+// Title "Fatal Error", error icon; then the program ends with a non-zero
+// exit code (a fatal error is never reported to the caller as success).
+[[noreturn]] void FatalError(const char* text);
+
+// Exit code of a fatal error.
+constexpr int kFatalExitCode = 3;
+
+// Replace how reports are shown and how the program ends; null restores the
+// defaults (standard error, std::exit).
+void SetReportHook(ReportHook hook);
+void SetExitHook(ExitHook hook);

@@ -1,0 +1,34 @@
+// Steps of start-up, painting and exit that belong to Parts built later.
+// Each is a named function that does nothing (or the least that keeps the
+// program sound) until its Part lands and moves it to its own module.
+#pragma once
+#include <windows.h>
+
+// Menus and window title.
+void AssembleMenus(HWND window);
+void LoadPopupMenus();
+void RefreshMenus(HWND window);
+
+// Shell integration.
+void InstallFileTypes();
+
+// Label records and the settings store.
+void ResetLabelRecordsAtCreation();   // ordinals, layout caches
+void ClearAllLabelRecords();
+void LoadSettings();
+void SaveSettings();
+bool DriveWasLoaded();
+bool CurrentLabelHasContent();        // catalog entries or placed objects
+COLORREF WindowBackgroundColor();     // setting "BackColor"
+
+// Text output.
+void ApplyDefaultFonts(HDC windowDc);
+void MeasureMainFontHeights();
+
+// Main window painting, page switching and object dragging.
+void SwitchPage(int label, int page);
+void PaintLabelView(HDC dc);
+void RedrawRubberBand(HDC dc);
+
+// Message dialogs: 0 when the user cancels.
+int ConfirmDiscard();

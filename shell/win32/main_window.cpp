@@ -1,0 +1,211 @@
+#include "shell/win32/main_window.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "document/win32/palette_win32.h"
+#include "editions/edition.h"
+#include "editions/resource_ids.h"
+#include "shell/command_ids.h"
+#include "shell/printer_names.h"
+#include "shell/view_state.h"
+#include "shell/window_size.h"
+#include "shell/win32/bars.h"
+#include "shell/win32/dispatch.h"
+#include "shell/win32/later_parts.h"
+#include "shell/win32/win_state.h"
+
+namespace {
+
+// The saved main-window position is read on its own before the settings.
+int ReadSavedCoordinate(const char* key) {
+    char text[255];
+    GetPrivateProfileStringA("tlm5", key, "error", text, sizeof text, TheEdition().iniFile);
+    if (std::strcmp(text, "error") == 0) return 0;
+    return static_cast<int>(std::strtol(text, nullptr, 10));
+}
+
+void OnCreate(HWND window) {
+    g_win.main = window;
+    g_view.currentLabel = 0;
+    ClearAllLabelRecords();
+    LoadPopupMenus();
+    g_view.savedX = ReadSavedCoordinate("MainWindowX");
+    g_view.savedY = ReadSavedCoordinate("MainWindowY");
+    PostMessageA(window, WM_COMMAND, CMD_STARTUP, 0);
+    g_view.currentLabel = 0;
+    g_view.currentPage = 1;
+
+    g_view.savedX = ClampSavedPosition(g_view.savedX, GetSystemMetrics(SM_CXSCREEN));
+    g_view.savedY = ClampSavedPosition(g_view.savedY, GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(window, nullptr, g_view.savedX, g_view.savedY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+    HDC dc = GetDC(window);
+    g_view.paletteDevice = (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
+    ReleaseDC(window, dc);
+    if (!g_win.palette) g_win.palette = MakePicturePalette();
+
+    RECT rect;
+    GetWindowRect(window, &rect);
+    g_win.drawArea = {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    CreateBars(window);
+}
+
+void OnDestroy(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    g_view.savedX = rect.left;
+    g_view.savedY = rect.top;
+    SaveSettings();
+    ClearAllLabelRecords();
+    PostQuitMessage(0);
+}
+
+// Selects and realises the palette into a context; true when colours changed.
+bool RealisePalette(HDC dc, bool background) {
+    if (!g_win.palette) return false;
+    SelectPalette(dc, g_win.palette, background ? TRUE : FALSE);
+    return RealizePalette(dc) != 0;
+}
+
+LRESULT OnQueryNewPalette(HWND window) {
+    HDC dc = GetDC(window);
+    bool changed = RealisePalette(dc, false);
+    ReleaseDC(window, dc);
+    if (changed) InvalidateRect(window, nullptr, TRUE);
+    return changed ? 1 : 0;
+}
+
+void OnPaint(HWND window) {
+    RefreshMenus(window);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    HPALETTE oldPalette = nullptr;
+    g_view.paletteDevice = (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
+    if (g_view.paletteDevice && g_win.palette) {
+        oldPalette = SelectPalette(dc, g_win.palette, FALSE);
+        RealizePalette(dc);
+    }
+    if (ps.fErase) {
+        HBRUSH brush = CreateSolidBrush(WindowBackgroundColor());
+        FillRect(dc, &ps.rcPaint, brush);
+        DeleteObject(brush);
+    }
+    if (g_view.paintingEnabled) PaintLabelView(dc);
+    RedrawRubberBand(dc);
+    if (oldPalette) SelectPalette(dc, oldPalette, FALSE);
+    EndPaint(window, &ps);
+}
+
+}  // namespace
+
+bool RegisterMainWindowClass(HINSTANCE instance) {
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = MainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_PROGRAM));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = nullptr;
+    wc.lpszMenuName = nullptr;
+    wc.lpszClassName = TheEdition().name;
+    if (!RegisterClassA(&wc)) return GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    return true;
+}
+
+void ReadDefaultPrinter() {
+    char device[255 * 3 + 3];
+    GetProfileStringA("windows", "device", ",,,", device, sizeof device);
+    ParseDeviceProfile(device, &g_view.printer);
+}
+
+HWND CreateMainWindow(HINSTANCE instance) {
+    g_win.instance = instance;
+    ReadDefaultPrinter();
+    ResetLabelRecordsAtCreation();
+    g_view.currentPage = 1;
+    SIZE size = MainWindowPixelSize(g_view.windowScale);
+    HWND window = CreateWindowExA(0, TheEdition().name, TheEdition().versionLine,
+                                  WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
+                                  size.cy, nullptr, nullptr, instance, nullptr);
+    if (!window) return nullptr;
+    ShowWindow(window, SW_HIDE);
+    UpdateWindow(window);
+    return window;
+}
+
+bool ExitCheck(HWND window) {
+    (void)window;
+    if (TheEdition().id == EDITION_WIMBROOK) return true;
+    if (g_view.modified && CurrentLabelHasContent()) {
+        if (!ConfirmDiscard()) return false;
+    } else if (g_view.modified) {
+        g_view.modified = 0;
+    }
+    return true;
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window);
+        return 0;
+    case WM_CLOSE:
+        if (ExitCheck(window)) DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_SIZE:
+        if (g_win.toolbar && g_view.paintingEnabled) {
+            if (g_win.status) {
+                RECT client, status;
+                GetClientRect(window, &client);
+                GetWindowRect(g_win.status, &status);
+                int height = status.bottom - status.top;
+                MoveWindow(g_win.status, 0, client.bottom - height, client.right, height, TRUE);
+            }
+            RequestRepaint();
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && g_view.paletteDevice) return OnQueryNewPalette(window);
+        break;
+    case WM_QUERYNEWPALETTE:
+        return OnQueryNewPalette(window);
+    case WM_PALETTECHANGED:
+        if (reinterpret_cast<HWND>(wParam) != window && g_view.paletteDevice) {
+            HDC dc = GetDC(window);
+            if (RealisePalette(dc, true)) UpdateColors(dc);
+            ReleaseDC(window, dc);
+        }
+        break;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_NOTIFY:
+        if (g_win.toolbar) {
+            HandleToolTipRequest(reinterpret_cast<NMHDR*>(lParam));
+            return 1;
+        }
+        break;
+    case WM_COMMAND:
+        DispatchCommand(window, LOWORD(wParam));
+        break;
+    case WM_MENUSELECT:
+        if (g_win.status) {
+            char text[256] = "";
+            if (!(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)))
+                LoadStringA(g_win.instance, LOWORD(wParam), text, sizeof text);
+            SetStatusText(text);
+        }
+        break;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}

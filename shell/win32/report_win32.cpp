@@ -1,0 +1,18 @@
+#include "shell/win32/report_win32.h"
+
+#include <windows.h>
+
+#include "shell/report.h"
+#include "shell/win32/win_state.h"
+
+namespace {
+void ShowReport(const char* title, const char* text) {
+    MessageBoxA(g_win.main, text, title, MB_OK | MB_ICONERROR);
+}
+void EndProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
+}  // namespace
+
+void InstallWin32ReportHooks() {
+    SetReportHook(ShowReport);
+    SetExitHook(EndProcess);
+}

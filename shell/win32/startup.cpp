@@ -1,0 +1,38 @@
+#include "shell/win32/startup.h"
+
+#include "editions/edition.h"
+#include "shell/command_ids.h"
+#include "shell/command_line.h"
+#include "shell/toolbar_table.h"
+#include "shell/view_state.h"
+#include "shell/win32/bars.h"
+#include "shell/win32/later_parts.h"
+#include "shell/win32/win_state.h"
+
+void StartupContinuation(HWND window) {
+    AssembleMenus(window);
+    InstallFileTypes();
+    LoadSettings();
+    g_view.paintingEnabled = 1;
+
+    HDC dc = GetDC(window);
+    ApplyDefaultFonts(dc);
+    ReleaseDC(window, dc);
+
+    ScaleWindow(g_view.windowScale);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+
+    MeasureMainFontHeights();
+    SwitchPage(0, 1);
+
+    if (!DriveWasLoaded()) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
+
+    CommandLineRequest request = ParseCommandLine(g_view.commandLine.c_str());
+    if (request.command != 0) {
+        g_view.commandLineFile = request.fileName;
+        PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(request.command), 0);
+    }
+
+    SetStatusText(BannerText(TheEdition()).c_str());
+}

@@ -1,0 +1,275 @@
+#include "tests/driver/driver.h"
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+struct CountData {
+    DWORD processId;
+    int count;
+};
+
+BOOL CALLBACK CountBadStuff(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<CountData*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == data->processId && IsWindowVisible(window) && WindowText(window) == "BAD STUFF") ++data->count;
+    return TRUE;
+}
+
+}  // namespace
+
+std::string WindowsPathOf(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string EditionExePath(const std::string& edition) {
+    return WindowsPathOf(std::string(LABEL_BINARY_DIR) + "/" + edition + ".exe");
+}
+
+std::string EditionIniPath(const std::string& edition) {
+    char dir[MAX_PATH];
+    GetWindowsDirectoryA(dir, sizeof dir);
+    return std::string(dir) + "\\" + edition + ".ini";
+}
+
+bool WriteEditionIni(const std::string& edition, const char* contents) {
+    std::string path = EditionIniPath(edition);
+    if (!contents) {
+        DeleteFileA(path.c_str());
+        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    }
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << contents;
+    return static_cast<bool>(out);
+}
+
+bool ReadEditionIni(const std::string& edition, std::string* contents) {
+    std::ifstream in(EditionIniPath(edition), std::ios::binary);
+    if (!in) return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    *contents = text.str();
+    return true;
+}
+
+namespace {
+
+struct DesktopFind {
+    DWORD processId;
+    std::string className;
+    HWND found;
+};
+
+BOOL CALLBACK FindOnDesktop(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<DesktopFind*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == data->processId && ClassNameOf(window) == data->className) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Every started program belongs to one job that dies with the test process,
+// so that a crashed or aborted test leaves no program behind.
+HANDLE TestJob() {
+    static HANDLE job = [] {
+        HANDLE created = CreateJobObjectA(nullptr, nullptr);
+        if (created) {
+            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits = {};
+            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+            SetInformationJobObject(created, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        }
+        return created;
+    }();
+    return job;
+}
+
+}  // namespace
+
+bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments, std::string* error,
+                  int timeoutMs) {
+    run->edition = edition;
+    std::string commandLine = "\"" + EditionExePath(edition) + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &run->process)) {
+        *error = "CreateProcess failed for " + commandLine + ": error " + std::to_string(GetLastError());
+        return false;
+    }
+    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, run->process.hProcess);
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < static_cast<DWORD>(timeoutMs)) {
+        DesktopFind data = {run->process.dwProcessId, edition, nullptr};
+        EnumWindows(FindOnDesktop, reinterpret_cast<LPARAM>(&data));
+        if (data.found && IsWindowVisible(data.found)) {
+            run->window = data.found;
+            Settle(200);
+            return true;
+        }
+        if (WaitForSingleObject(run->process.hProcess, 0) == WAIT_OBJECT_0) {
+            DWORD code = 0;
+            GetExitCodeProcess(run->process.hProcess, &code);
+            *error = edition + " ended before showing its window, exit code " + std::to_string(code);
+            return false;
+        }
+        Sleep(50);
+    }
+    *error = edition + ": no visible main window within " + std::to_string(timeoutMs) + " ms";
+    KillProgram(run);
+    return false;
+}
+
+bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs) {
+    if (!run->process.hProcess) return false;
+    if (WaitForSingleObject(run->process.hProcess, static_cast<DWORD>(timeoutMs)) != WAIT_OBJECT_0) {
+        KillProgram(run);
+        return false;
+    }
+    GetExitCodeProcess(run->process.hProcess, exitCode);
+    CloseHandle(run->process.hProcess);
+    if (run->process.hThread) CloseHandle(run->process.hThread);
+    run->process = {};
+    run->window = nullptr;
+    return true;
+}
+
+bool CloseProgram(ProgramRun* run, DWORD* exitCode, int timeoutMs) {
+    if (run->window) PostMessageA(run->window, WM_CLOSE, 0, 0);
+    return WaitForExit(run, exitCode, timeoutMs);
+}
+
+void KillProgram(ProgramRun* run) {
+    if (run->process.hProcess) {
+        if (WaitForSingleObject(run->process.hProcess, 0) != WAIT_OBJECT_0) {
+            TerminateProcess(run->process.hProcess, 99);
+            WaitForSingleObject(run->process.hProcess, 5000);
+        }
+        CloseHandle(run->process.hProcess);
+        if (run->process.hThread) CloseHandle(run->process.hThread);
+    }
+    run->process = {};
+    run->window = nullptr;
+}
+
+std::string WindowText(HWND window) {
+    char text[1024] = "";
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                        nullptr);
+    return text;
+}
+
+std::string ClassNameOf(HWND window) {
+    char name[256] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+HWND ChildById(HWND parent, int id) { return GetDlgItem(parent, id); }
+
+int ToolbarButtonCount(HWND toolbar) { return static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0)); }
+
+bool ToolbarButtonAt(const ProgramRun& run, HWND toolbar, int index, TBBUTTON* button) {
+    HANDLE process = run.process.hProcess;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(TBBUTTON), MEM_COMMIT, PAGE_READWRITE);
+    if (!remote) return false;
+    bool ok = SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(remote)) &&
+              ReadProcessMemory(process, remote, button, sizeof(TBBUTTON), nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    return ok;
+}
+
+int ToolbarState(HWND toolbar, int command) {
+    return static_cast<int>(SendMessageA(toolbar, TB_GETSTATE, static_cast<WPARAM>(command), 0));
+}
+
+void SendCommand(HWND window, int command) { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+
+void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
+    SetForegroundWindow(window);
+    Settle(100);
+    std::vector<INPUT> inputs;
+    auto add = [&inputs](WORD vk, bool up) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        inputs.push_back(input);
+    };
+    for (WORD m : modifiers) add(m, false);
+    add(key, false);
+    add(key, true);
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) add(*it, true);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    Settle(200);
+}
+
+bool CaptureWindow(HWND window, const std::string& bmpPath) {
+    RECT rect;
+    if (!GetWindowRect(window, &rect)) return false;
+    int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BOOL copied = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    GdiFlush();
+    int rowSize = (width * 3 + 3) & ~3;
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(rowSize * height);
+    bool ok = false;
+    if (copied) {
+        std::ofstream out(bmpPath, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(&file), sizeof file);
+        out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
+        out.write(static_cast<const char*>(bits), rowSize * height);
+        ok = static_cast<bool>(out);
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+int CountBadStuffBoxes(const ProgramRun& run) {
+    CountData data = {run.process.dwProcessId, 0};
+    EnumWindows(CountBadStuff, reinterpret_cast<LPARAM>(&data));
+    return data.count;
+}
+
+void Settle(int milliseconds) {
+    DWORD start = GetTickCount();
+    MSG message;
+    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        Sleep(10);
+    }
+}

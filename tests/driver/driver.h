@@ -1,0 +1,63 @@
+// Our Win32 test driver: starts an edition program under the test's Wine,
+// finds its main window, sends commands and keys, reads back captions,
+// rectangles, toolbar states and status text, captures the window from the
+// screen and closes it. Used by the whole-program tests and by scripts/run.
+#pragma once
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+struct ProgramRun {
+    PROCESS_INFORMATION process = {};
+    HWND window = nullptr;   // the edition's main window
+    std::string edition;
+};
+
+// Windows path of an edition executable in the cross build folder.
+std::string EditionExePath(const std::string& edition);
+// Windows path of a file or folder given by its Unix path.
+std::string WindowsPathOf(const std::string& unixPath);
+
+// The edition's INI file in the Windows directory: written before a start
+// (null contents delete it), read back after an exit.
+std::string EditionIniPath(const std::string& edition);
+bool WriteEditionIni(const std::string& edition, const char* contents);
+bool ReadEditionIni(const std::string& edition, std::string* contents);
+
+// Starts the program with the arguments and waits until its main window is
+// visible (the start-up continuation has run).
+bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments,
+                  std::string* error, int timeoutMs = 20000);
+
+// Ends the program by a close request and waits for its exit code; false on
+// timeout (the process is then killed).
+bool CloseProgram(ProgramRun* run, DWORD* exitCode, int timeoutMs = 15000);
+bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs = 15000);
+// Kills the program if it still runs; safe to call twice.
+void KillProgram(ProgramRun* run);
+
+std::string WindowText(HWND window);
+std::string ClassNameOf(HWND window);
+HWND ChildById(HWND parent, int id);
+
+// Toolbar reading across processes (TB_GETBUTTON through the program's
+// own memory).
+int ToolbarButtonCount(HWND toolbar);
+bool ToolbarButtonAt(const ProgramRun& run, HWND toolbar, int index, TBBUTTON* button);
+int ToolbarState(HWND toolbar, int command);   // -1 when there is no such button
+
+void SendCommand(HWND window, int command);
+// Real key strokes through SendInput with the window in front; modifiers are
+// virtual-key codes held while the key is pressed.
+void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers = {});
+
+// Copies the window's pixels from the screen into a 24-bit BMP file.
+bool CaptureWindow(HWND window, const std::string& bmpPath);
+
+// Top-level windows of the process whose caption is "BAD STUFF".
+int CountBadStuffBoxes(const ProgramRun& run);
+
+// Lets the program process what was sent to it.
+void Settle(int milliseconds);

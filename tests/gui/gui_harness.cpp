@@ -1,0 +1,55 @@
+#include "tests/gui/gui_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "editions/edition.h"
+#include "shell/win32/main_window.h"
+#include "shell/win32/program.h"
+#include "shell/win32/report_win32.h"
+#include "shell/win32/win_state.h"
+
+namespace {
+std::string IniPath() {
+    char dir[MAX_PATH];
+    GetWindowsDirectoryA(dir, sizeof dir);
+    return std::string(dir) + "\\" + TheEdition().iniFile;
+}
+}  // namespace
+
+void PumpMessages(int milliseconds) {
+    DWORD start = GetTickCount();
+    MSG message;
+    do {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) continue;
+            DispatchProgramMessage(&message);
+        }
+        Sleep(5);
+    } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+}
+
+HWND StartMainWindowInProcess(const char* iniContents) {
+    if (iniContents) {
+        std::ofstream(IniPath(), std::ios::binary | std::ios::trunc) << iniContents;
+    } else {
+        DeleteFileA(IniPath().c_str());
+    }
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    g_win.instance = instance;
+    InstallWin32ReportHooks();
+    if (!RegisterMainWindowClass(instance)) return nullptr;
+    HWND window = CreateMainWindow(instance);
+    if (!window) return nullptr;
+    g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(113));
+    for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) PumpMessages(10);
+    PumpMessages(100);
+    return IsWindowVisible(window) ? window : nullptr;
+}
+
+void CloseMainWindowInProcess() {
+    if (g_win.main && IsWindow(g_win.main)) DestroyWindow(g_win.main);
+    PumpMessages(50);
+}

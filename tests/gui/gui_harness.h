@@ -1,0 +1,14 @@
+// In-process GUI testing: the real main window of the edition this test
+// executable was linked with, created in the test's own process.
+#pragma once
+#include <windows.h>
+
+// Writes the edition INI (null deletes it), creates the main window and
+// pumps messages until the start-up continuation has shown it.
+HWND StartMainWindowInProcess(const char* iniContents = nullptr);
+
+// Destroys the window (running its destruction steps) and drains the queue.
+void CloseMainWindowInProcess();
+
+// Dispatches queued messages for the given time, as the program's loop does.
+void PumpMessages(int milliseconds);

@@ -14,7 +14,7 @@ void DispatchProgramMessage(MSG* message) {
 
 int RunProgram(HINSTANCE instance, HINSTANCE previous, const char* commandLine) {
     g_win.instance = instance;
-    InstallWin32ReportHooks();
+    InstallWin32Hooks();
     if (!previous && !RegisterMainWindowClass(instance)) return 1;
     if (!CreateMainWindow(instance)) return 1;
     g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "catalog/win32/dates_win32.h"
 #include "shell/report.h"
 #include "shell/win32/win_state.h"
 
@@ -12,7 +13,8 @@ void ShowReport(const char* title, const char* text) {
 void EndProcess(int code) { ExitProcess(static_cast<UINT>(code)); }
 }  // namespace
 
-void InstallWin32ReportHooks() {
+void InstallWin32Hooks() {
     SetReportHook(ShowReport);
     SetExitHook(EndProcess);
+    InstallWin32DateHook();
 }

@@ -1,4 +1,5 @@
-// Shows the core's reports as message boxes owned by the main window.
+// Connects the core's seams to Win32: reports as message boxes owned by the
+// main window, today's dates from the locale.
 #pragma once
 
-void InstallWin32ReportHooks();
+void InstallWin32Hooks();

@@ -39,7 +39,7 @@ HWND StartMainWindowInProcess(const char* iniContents) {
     }
     HINSTANCE instance = GetModuleHandleA(nullptr);
     g_win.instance = instance;
-    InstallWin32ReportHooks();
+    InstallWin32Hooks();
     if (!RegisterMainWindowClass(instance)) return nullptr;
     HWND window = CreateMainWindow(instance);
     if (!window) return nullptr;

@@ -1,0 +1,169 @@
+#include "catalog/catalog_ops.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+#include "catalog/dates.h"
+#include "document/object_list.h"
+#include "render/layout_cache.h"
+#include "shell/report.h"
+
+namespace {
+
+int FoldByte(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
+
+int CompareNoCase(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        int ca = FoldByte(static_cast<unsigned char>(*a));
+        int cb = FoldByte(static_cast<unsigned char>(*b));
+        if (ca != cb) return ca < cb ? -1 : 1;
+        if (ca == 0) return 0;
+    }
+}
+
+void SortList(ZIPINFO* list, int sortMode, int direction) {
+    list->SortMode = sortMode;
+    list->Direction = direction;
+    if (list->NumEntries > 1 && list->Entries && sortMode >= 1 && sortMode <= 3) {
+        std::sort(list->Entries, list->Entries + list->NumEntries,
+                  [sortMode, direction](const CatalogEntry& a, const CatalogEntry& b) {
+                      return CompareEntries(a, b, sortMode, direction) < 0;
+                  });
+    }
+    for (int i = 0; i < list->NumEntries; ++i)
+        if (list->Entries[i].Child) SortList(list->Entries[i].Child, sortMode, direction);
+}
+
+void CountTree(const ZIPINFO* list, int32_t* files, int32_t* folders) {
+    for (int i = 0; i < list->NumEntries; ++i) {
+        const CatalogEntry& e = list->Entries[i];
+        if (e.HasSubtree == 1) {
+            ++*folders;
+            if (e.Child) CountTree(e.Child, files, folders);
+        } else {
+            ++*files;
+        }
+    }
+}
+
+}  // namespace
+
+ZIPINFO* NewCatalogList() {
+    auto* list = static_cast<ZIPINFO*>(std::calloc(1, sizeof(ZIPINFO)));
+    if (!list) FatalError("Can't allocate ZIPINFO, exiting Verrick");
+    return list;
+}
+
+CatalogEntry* NewEntries(int count, const char* failureMessage) {
+    if (count <= 0) return nullptr;
+    auto* entries = static_cast<CatalogEntry*>(std::calloc(static_cast<size_t>(count), sizeof(CatalogEntry)));
+    if (!entries) FatalError(failureMessage);
+    return entries;
+}
+
+void FreeCatalog(ZIPINFO* list) {
+    if (!list) return;
+    for (int i = 0; i < list->NumEntries && list->Entries; ++i) {
+        CatalogEntry& e = list->Entries[i];
+        if (e.Child) {
+            DeleteCatalogList(e.Child);
+            e.Child = nullptr;
+        }
+    }
+    std::free(list->Entries);
+    list->Entries = nullptr;
+    list->NumEntries = 0;
+    list->LayoutValid = 0;
+}
+
+void DeleteCatalogList(ZIPINFO* list) {
+    if (!list) return;
+    FreeCatalog(list);
+    std::free(list);
+}
+
+ZIPINFO* DuplicateCatalog(const ZIPINFO* list) {
+    auto* copy = static_cast<ZIPINFO*>(std::malloc(sizeof(ZIPINFO)));
+    if (!copy) FatalError("Can't allocate duplicate ZIPINFO, exiting Verrick");
+    std::memcpy(copy, list, sizeof(ZIPINFO));
+    // The copy is a catalog list only: nothing else is shared.
+    copy->NumObjects = 0;
+    copy->Objects = nullptr;
+    copy->NumExtStyles = 0;
+    copy->ExtStyles = nullptr;
+    std::memset(&copy->Layout, 0, sizeof copy->Layout);
+    copy->LayoutValid = 0;
+    copy->Entries = nullptr;
+    copy->NumEntries = 0;
+    if (list->NumEntries > 0 && list->Entries) {
+        copy->Entries = static_cast<CatalogEntry*>(
+            std::malloc(sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries)));
+        if (!copy->Entries) FatalError("Can't allocate duplicate ZIPINFO, exiting Verrick");
+        std::memcpy(copy->Entries, list->Entries, sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries));
+        copy->NumEntries = list->NumEntries;
+        for (int i = 0; i < copy->NumEntries; ++i) {
+            CatalogEntry& e = copy->Entries[i];
+            e.Child = (e.HasSubtree == 1 && e.Child) ? DuplicateCatalog(e.Child) : nullptr;
+        }
+    }
+    return copy;
+}
+
+void RecountCatalog(ZIPINFO* label) {
+    label->NumFiles = 0;
+    label->NumFolders = 0;
+    CountTree(label, &label->NumFiles, &label->NumFolders);
+}
+
+int CompareEntries(const CatalogEntry& a, const CatalogEntry& b, int sortMode, int direction) {
+    int result = 0;
+    switch (sortMode) {
+    case 1:
+        return CompareNoCase(a.Name, b.Name) * direction;
+    case 2:
+        result = CompareNoCase(ExtensionOf(a.Name), ExtensionOf(b.Name)) * direction;
+        return result != 0 ? result : CompareNoCase(a.Name, b.Name) * direction;
+    case 3:
+        if (a.Size != b.Size) return (a.Size < b.Size ? -1 : 1) * direction;
+        return CompareNoCase(a.Name, b.Name) * direction;
+    default:
+        return 0;
+    }
+}
+
+void SortCatalog(ZIPINFO* label) {
+    SortList(label, label->SortMode, label->Direction);
+    label->LayoutValid = 0;
+}
+
+const char* ExtensionOf(const char* name) {
+    const char* dot = std::strrchr(name, '.');
+    return dot ? dot + 1 : name + std::strlen(name);
+}
+
+void SetOpenAll(ZIPINFO* list, int value) {
+    if (!list) return;
+    for (int i = 0; i < list->NumEntries; ++i) {
+        list->Entries[i].Open = value;
+        if (list->Entries[i].Child) SetOpenAll(list->Entries[i].Child, value);
+    }
+    list->LayoutValid = 0;
+}
+
+void ClearLabel(ZIPINFO* label) {
+    FreeCatalog(label);
+    FreeLabelObjects(label);
+    std::free(label->ExtStyles);
+    label->ExtStyles = nullptr;
+    label->NumExtStyles = 0;
+    FreeLayoutCache(&label->Layout);
+    label->NumFiles = 0;
+    label->NumFolders = 0;
+    label->SpaceUsed = 0;
+    label->SpaceFree = 0;
+    label->SpaceTotal = 0;
+    label->LayoutValid = 0;
+    label->VolumeName[0] = '\0';
+    TodayDates(label->ShortDate, 64, label->LongDate, 64);
+}

@@ -1,0 +1,47 @@
+// The small operations on a label's catalog tree shared by every Part that
+// fills, edits, draws or saves it. Every change to a list or its order
+// clears the label's LayoutValid.
+#pragma once
+#include "catalog/zipinfo.h"
+
+// Frees the catalog tree, placed objects, extension styles and layout cache;
+// zeroes the counts and space figures, empties VolumeName and sets both
+// dates to today. Comment and the display settings stay.
+void ClearLabel(ZIPINFO* label);
+
+// Frees every child list below the list (depth first), then its entries
+// array; the count becomes 0.
+void FreeCatalog(ZIPINFO* list);
+
+// A deep copy of a catalog list: a new record with the fields copied and
+// every child list copied in turn. The copy shares nothing with the source;
+// it carries no placed objects, extension styles or layout cache.
+ZIPINFO* DuplicateCatalog(const ZIPINFO* list);
+
+// Frees a list made by DuplicateCatalog, the scanner or a file reader:
+// its tree and the record itself.
+void DeleteCatalogList(ZIPINFO* list);
+
+// NumFiles and NumFolders over the whole tree: an entry with HasSubtree 1
+// is a folder, every other entry (a "[dir]" without subtree too) a file.
+void RecountCatalog(ZIPINFO* label);
+
+// Sorts the root list by SortMode and Direction, then every child list
+// with the root's keys copied down; clears LayoutValid.
+void SortCatalog(ZIPINFO* label);
+
+// Compares two entries as SortCatalog does (negative, 0, positive).
+int CompareEntries(const CatalogEntry& a, const CatalogEntry& b, int sortMode, int direction);
+
+// The text after the last '.', "" when there is none (a pointer into name).
+const char* ExtensionOf(const char* name);
+
+// Sets Open of every entry of the list and below to the value.
+void SetOpenAll(ZIPINFO* list, int value);
+
+// A zero-filled record for a child list; fatal when memory runs out.
+ZIPINFO* NewCatalogList();
+
+// An entries array of count zero-filled entries (none for 0); fatal when
+// memory runs out, with the given message.
+CatalogEntry* NewEntries(int count, const char* failureMessage);

@@ -1,0 +1,13 @@
+// The label records, owned for the whole run: one in Kestrin and Dovantel,
+// nine in Wimbrook (the labels of one sheet). Exactly one is current.
+#pragma once
+#include "catalog/zipinfo.h"
+
+constexpr int kMaxLabels = 9;
+
+extern ZIPINFO g_labelRecords[kMaxLabels];
+extern int g_labelCount;        // the edition's number of label records
+extern ZIPINFO* g_currentLabel; // the record every command acts on
+
+// Sets the record count for the edition and makes record 0 current.
+void InitLabelRecords(int count);

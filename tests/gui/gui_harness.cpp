@@ -38,6 +38,9 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     } else {
         DeleteFileA(IniPath().c_str());
     }
+    // Every test starts from a fresh process state, as the program does.
+    g_view = ViewState();
+    g_win = WinState();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     g_win.instance = instance;
     InstallWin32Hooks();
@@ -47,7 +50,9 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(113));
     g_view.commandLine = commandLine ? commandLine : "";
     if (afterCreate) afterCreate(window);
-    for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) PumpMessages(10);
+    // A loaded machine can take a while; give the continuation ten seconds.
+    DWORD start = GetTickCount();
+    while (!IsWindowVisible(window) && GetTickCount() - start < 10000) PumpMessages(10);
     PumpMessages(100);
     return IsWindowVisible(window) ? window : nullptr;
 }

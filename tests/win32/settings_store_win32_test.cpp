@@ -20,6 +20,7 @@
 #include "shell/report.h"
 #include "shell/view_state.h"
 #include "shell/win32/report_win32.h"
+#include "tests/driver/host_files.h"
 
 namespace {
 
@@ -45,57 +46,6 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-// Runs a host command (Wine starts Unix programs) and returns its exit code.
-DWORD RunHost(const std::string& commandLine) {
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi;
-    std::string cmd = commandLine;
-    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return 999;
-    WaitForSingleObject(pi.hProcess, 10000);
-    DWORD code = 999;
-    GetExitCodeProcess(pi.hProcess, &code);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-    return code;
-}
-
-std::string UnixPathOf(const std::string& windowsPath) {
-    using UnixName = char*(CDECL*)(LPCWSTR);
-    auto convert = reinterpret_cast<UnixName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (!convert) return std::string();
-    wchar_t wide[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* unix = convert(wide);
-    if (!unix) return std::string();
-    std::string result = unix;
-    HeapFree(GetProcessHeap(), 0, unix);
-    return result;
-}
-
-bool Writable(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    CloseHandle(h);
-    return true;
-}
-
-// Makes the file read-only for real: the read-only attribute, and for a
-// superuser (whom the attribute does not stop) the host's immutable flag.
-bool MakeReadOnly(const std::string& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    if (Writable(path)) RunHost("/usr/bin/chattr +i " + UnixPathOf(path));
-    return !Writable(path);
-}
-
-void MakeWritable(const std::string& path) {
-    std::string unix = UnixPathOf(path);
-    if (!unix.empty() && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES)
-        RunHost("/usr/bin/chattr -i " + unix);
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-}
-
 void ResetRecords(const EditionProfile& edition) {
     for (ZIPINFO& label : g_labelRecords) {
         ClearLabel(&label);
@@ -113,14 +63,14 @@ class ProfileStoreTest : public testing::Test {
 protected:
     void SetUp() override {
         g_ini = std::string("StoreTest_") + testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
-        MakeWritable(IniPath());
+        MakeFileWritable(IniPath());
         DeleteFileA(IniPath().c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());  // drop any cached copy
         InstallWin32SettingsStore(g_ini.c_str(), kRoot);
         ResetRecords(kKestrinProfile);
     }
     void TearDown() override {
-        MakeWritable(IniPath());
+        MakeFileWritable(IniPath());
         DeleteFileA(IniPath().c_str());
         ResetRecords(kKestrinProfile);
     }
@@ -235,7 +185,7 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
 TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
     const std::string original = "[tlm5]\r\nColumns0=2\r\n";
     WriteFile(IniPath(), original);
-    if (!MakeReadOnly(IniPath())) GTEST_SKIP() << "this host cannot make a file read-only for this user";
+    if (!MakeFileReadOnly(IniPath())) GTEST_SKIP() << "this host cannot make a file read-only for this user";
     LoadSettings(kKestrinProfile);
     EXPECT_EQ(g_labelRecords[0].Columns, 2);
     g_labelRecords[0].Columns = 5;

@@ -81,11 +81,14 @@ void LoadGlobals(const EditionProfile& edition) {
     g_settings.NewPosY2 = LoadInches("NewPosY2", InchesToThousandths(g_settings.NewPosY) + 4600, -kMaxPlacement, kMaxPlacement);
     g_settings.SideMargin = LoadInches("SideMargin", 100, 0, kMaxSideMargin);
 
-    // A missing printer key keeps the system's default printer read at
-    // window creation.
-    ReadSetting(SettingsRoot(), "PrinterName", g_view.printer.name, 254, SETTING_STRING);
-    ReadSetting(SettingsRoot(), "PortName", g_view.printer.port, 254, SETTING_STRING);
-    ReadSetting(SettingsRoot(), "DriverName", g_view.printer.driver, 254, SETTING_STRING);
+    // The printer chosen in an earlier run. Without a stored printer name
+    // (none chosen, or none installed back then) the system's default
+    // printer read at window creation stays.
+    PrinterNames stored = {};
+    ReadSetting(SettingsRoot(), "PrinterName", stored.name, 254, SETTING_STRING);
+    ReadSetting(SettingsRoot(), "PortName", stored.port, 254, SETTING_STRING);
+    ReadSetting(SettingsRoot(), "DriverName", stored.driver, 254, SETTING_STRING);
+    if (stored.name[0]) g_view.printer = stored;
     LoadText("ImagePath", g_settings.ImagePath, 510, "");
     LoadText("LabelPath", g_settings.LabelPath, 510, "");
     g_settings.PrinterOrientation = SoundOrientation(LoadInt("PrinterOrientation", floppy || edition.id == EDITION_DOVANTEL ? 1 : 2));

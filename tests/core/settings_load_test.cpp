@@ -184,16 +184,36 @@ TEST_F(LoadSettingsTest, StoredValuesReachTheirFields) {
     EXPECT_FALSE(TakeMissingDrive());
 }
 
-TEST_F(LoadSettingsTest, MissingPrinterKeysKeepTheSystemDefault) {
+TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasAName) {
+    auto systemDefault = [] {
+        std::strcpy(g_view.printer.name, "System");
+        std::strcpy(g_view.printer.driver, "winspool");
+        std::strcpy(g_view.printer.port, "LPT1:");
+    };
+    // Saved by a run that had no printer: the default printer of today wins.
+    store_.Put("PrinterName", "");
+    store_.Put("PortName", "");
+    store_.Put("DriverName", "DISPLAY");
     ResetProgramState(kKestrinProfile);
-    std::strcpy(g_view.printer.name, "System");
-    std::strcpy(g_view.printer.driver, "winspool");
-    std::strcpy(g_view.printer.port, "LPT1:");
-    store_.Put("PortName", "FILE:");
+    systemDefault();
     LoadSettings(kKestrinProfile);
     EXPECT_STREQ(g_view.printer.name, "System");
     EXPECT_STREQ(g_view.printer.driver, "winspool");
-    EXPECT_STREQ(g_view.printer.port, "FILE:");
+    EXPECT_STREQ(g_view.printer.port, "LPT1:");
+
+    store_.Put("PrinterName", "LabelPDF");
+    store_.Put("PortName", "CUPS:LabelPDF");
+    store_.Put("DriverName", "wineps.drv");
+    ResetProgramState(kKestrinProfile);
+    systemDefault();
+    LoadSettings(kKestrinProfile);
+    EXPECT_STREQ(g_view.printer.name, "LabelPDF");
+    EXPECT_STREQ(g_view.printer.driver, "wineps.drv");
+    EXPECT_STREQ(g_view.printer.port, "CUPS:LabelPDF");
+
+    store_.Put("PrinterName", std::string(400, 'p'));
+    LoadSettings(kKestrinProfile);
+    EXPECT_EQ(std::string(g_view.printer.name), std::string(253, 'p'));
 }
 
 TEST_F(LoadSettingsTest, LabelsBelowTenLoadAsTenAndOtherKindsAsTheNearestSoundOne) {

@@ -65,11 +65,15 @@ TEST_F(SettingsWindowTest, WithoutAnIniTheDriveIsCAndTheDriveDialogIsAskedFor) {
     EXPECT_EQ(g_driveCommands, 1);
     EXPECT_EQ(g_labelCount, TheEdition().labelCount);
     EXPECT_EQ(g_currentLabel, &g_labelRecords[0]);
+    // Cleared at creation with today's dates in the locale's formats.
+    char shortDate[64], longDate[64];
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, shortDate, sizeof shortDate);
+    GetDateFormatA(LOCALE_USER_DEFAULT, DATE_LONGDATE, nullptr, nullptr, longDate, sizeof longDate);
     for (int i = 0; i < g_labelCount; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(g_labelRecords[i].LabelNumber, i + 1);
-        EXPECT_NE(g_labelRecords[i].ShortDate[0], '\0') << "cleared with today's date";
-        EXPECT_NE(g_labelRecords[i].LongDate[0], '\0');
+        EXPECT_STREQ(g_labelRecords[i].ShortDate, shortDate);
+        EXPECT_STREQ(g_labelRecords[i].LongDate, longDate);
         EXPECT_EQ(g_labelRecords[i].Columns, 3);
     }
     EXPECT_EQ(g_view.paintingEnabled, 1);

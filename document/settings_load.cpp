@@ -30,7 +30,9 @@ uint32_t LoadBits(const char* key, uint32_t fallback) {
 }
 
 ColorRef LoadColor(const char* key, ColorRef fallback) { return RgbOnly(LoadBits(key, fallback)); }
-int32_t LoadSwitch(const char* key, int32_t fallback) { return Switch01(static_cast<int32_t>(LoadBits(key, fallback))); }
+int32_t LoadSwitch(const char* key, int32_t fallback) {
+    return Switch01(static_cast<int32_t>(LoadBits(key, fallback)));
+}
 
 template <size_t N>
 void LoadText(const char* key, char (&field)[N], int limit, const char* fallback) {
@@ -65,7 +67,7 @@ void LoadGlobals(const EditionProfile& edition) {
     LoadText("Initials", g_settings.Initials, 63, "zip");
     LoadText("Number", g_settings.Number, 7, DefaultNumber(edition));
     g_settings.UseDAT = Switch01(LoadInt("UseDAT", 1));
-    // Any in-range scale stays; only the menus offer just five.
+    // An in-range scale stays even when no menu item offers it.
     g_view.windowScale = ClampInt(LoadInt("WindScale", 100), kMinWindowScale, kMaxWindowScale) * 0.01;
     g_settings.BackColor = LoadColor("BackColor", kWhite);
     g_settings.CropMarks = LoadSwitch("CropMarks", 0);
@@ -75,10 +77,13 @@ void LoadGlobals(const EditionProfile& edition) {
     g_settings.Separate = LoadSwitch("Separate", 0);
 
     bool floppy = edition.id == EDITION_WIMBROOK;
-    g_settings.NewPosX = LoadInches("NewPosX", floppy ? 130 : 1000, -kMaxPlacement, kMaxPlacement);
-    g_settings.NewPosY = LoadInches("NewPosY", floppy ? 500 : 1000, -kMaxPlacement, kMaxPlacement);
-    g_settings.NewPosX2 = LoadInches("NewPosX2", InchesToThousandths(g_settings.NewPosX) + 1000, -kMaxPlacement, kMaxPlacement);
-    g_settings.NewPosY2 = LoadInches("NewPosY2", InchesToThousandths(g_settings.NewPosY) + 4600, -kMaxPlacement, kMaxPlacement);
+    const int32_t low = -kMaxPlacement, high = kMaxPlacement;
+    g_settings.NewPosX = LoadInches("NewPosX", floppy ? 130 : 1000, low, high);
+    g_settings.NewPosY = LoadInches("NewPosY", floppy ? 500 : 1000, low, high);
+    // The second piece defaults to 1.000 in right of and 4.600 in below the
+    // first, counted in whole thousandths.
+    g_settings.NewPosX2 = LoadInches("NewPosX2", InchesToThousandths(g_settings.NewPosX) + 1000, low, high);
+    g_settings.NewPosY2 = LoadInches("NewPosY2", InchesToThousandths(g_settings.NewPosY) + 4600, low, high);
     g_settings.SideMargin = LoadInches("SideMargin", 100, 0, kMaxSideMargin);
 
     // The printer chosen in an earlier run. Without a stored printer name
@@ -91,7 +96,8 @@ void LoadGlobals(const EditionProfile& edition) {
     if (stored.name[0]) g_view.printer = stored;
     LoadText("ImagePath", g_settings.ImagePath, 510, "");
     LoadText("LabelPath", g_settings.LabelPath, 510, "");
-    g_settings.PrinterOrientation = SoundOrientation(LoadInt("PrinterOrientation", floppy || edition.id == EDITION_DOVANTEL ? 1 : 2));
+    int32_t orientation = (floppy || edition.id == EDITION_DOVANTEL) ? 1 : 2;
+    g_settings.PrinterOrientation = SoundOrientation(LoadInt("PrinterOrientation", orientation));
     g_settings.PrinterPaperSize = SoundPaperSize(LoadInt("PrinterPaperSize", -1));
     g_scan.ScanArchives = Switch01(LoadInt("ScanArchives", 0));
 }

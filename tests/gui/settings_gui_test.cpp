@@ -38,7 +38,9 @@ std::string EditionIni() {
     return "\n" + text.str();
 }
 
-bool IniHas(const std::string& ini, const std::string& line) { return ini.find("\n" + line + "\r\n") != std::string::npos; }
+bool IniHas(const std::string& ini, const std::string& line) {
+    return ini.find("\n" + line + "\r\n") != std::string::npos;
+}
 
 class SettingsWindowTest : public testing::Test {
 protected:

@@ -57,12 +57,17 @@ inline bool MakeFileReadOnly(const std::string& path) {
     return !FileWritable(path);
 }
 
+// Undoes MakeFileReadOnly. The immutable flag goes first: while it is set
+// the attribute cannot be changed either.
 inline void MakeFileWritable(const std::string& path) {
     if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     std::string host = HostPathOf(path);
-    if (!host.empty() && !FileWritable(path)) {
-        RunHostCommand("/usr/bin/chattr -i " + host);
-        for (int i = 0; i < 100 && !FileWritable(path); ++i) Sleep(20);
+    bool asked = false;
+    for (int i = 0; i < 100; ++i) {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (FileWritable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY)) return;
+        if (!asked && !host.empty()) RunHostCommand("/usr/bin/chattr -i " + host);
+        asked = true;
+        Sleep(20);
     }
 }

@@ -117,6 +117,9 @@ void RecountCatalog(ZIPINFO* label) {
 }
 
 int CompareEntries(const CatalogEntry& a, const CatalogEntry& b, int sortMode, int direction) {
+    // Only the sign of the direction counts: a value read from a file must
+    // not overflow the multiplication.
+    direction = (direction > 0) - (direction < 0);
     int result = 0;
     switch (sortMode) {
     case 1:

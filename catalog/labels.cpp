@@ -1,5 +1,8 @@
 #include "catalog/labels.h"
 
+#include "catalog/catalog_ops.h"
+#include "render/layout_cache.h"
+
 ZIPINFO g_labelRecords[kMaxLabels];
 int g_labelCount = 1;
 ZIPINFO* g_currentLabel = &g_labelRecords[0];
@@ -7,4 +10,22 @@ ZIPINFO* g_currentLabel = &g_labelRecords[0];
 void InitLabelRecords(int count) {
     g_labelCount = count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
     g_currentLabel = &g_labelRecords[0];
+}
+
+void PrepareLabelRecords(int count) {
+    InitLabelRecords(count);
+    for (int i = 0; i < g_labelCount; ++i) {
+        ZIPINFO& label = g_labelRecords[i];
+        label.LabelNumber = i + 1;
+        FreeLayoutCache(&label.Layout);
+        label.LayoutValid = 0;
+    }
+}
+
+void ClearAllLabelRecords() {
+    for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
+}
+
+bool CurrentLabelHasContent() {
+    return g_currentLabel && (g_currentLabel->NumEntries > 0 || g_currentLabel->NumObjects > 0);
 }

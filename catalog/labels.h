@@ -11,3 +11,14 @@ extern ZIPINFO* g_currentLabel; // the record every command acts on
 
 // Sets the record count for the edition and makes record 0 current.
 void InitLabelRecords(int count);
+
+// Main window creation: InitLabelRecords, each record's ordinal (1 for the
+// first) and an empty layout cache.
+void PrepareLabelRecords(int count);
+
+// ClearLabel on every record of the edition: catalogs, placed objects,
+// extension styles and layout caches freed, dates set to today.
+void ClearAllLabelRecords();
+
+// The current label holds catalog entries or placed objects.
+bool CurrentLabelHasContent();

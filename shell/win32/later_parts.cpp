@@ -6,14 +6,6 @@ void RefreshMenus(HWND) {}
 
 void InstallFileTypes() {}
 
-void ResetLabelRecordsAtCreation() {}
-void ClearAllLabelRecords() {}
-void LoadSettings() {}
-void SaveSettings() {}
-bool DriveWasLoaded() { return true; }
-bool CurrentLabelHasContent() { return false; }
-COLORREF WindowBackgroundColor() { return RGB(255, 255, 255); }
-
 void ApplyDefaultFonts(HDC) {}
 void MeasureMainFontHeights() {}
 

@@ -10,16 +10,8 @@ void RefreshMenus(HWND window);
 // Shell integration.
 void InstallFileTypes();
 
-// Label records and the settings store.
-void ResetLabelRecordsAtCreation();   // ordinals, layout caches
-void ClearAllLabelRecords();
-void LoadSettings();
-void SaveSettings();
-bool DriveWasLoaded();
-bool CurrentLabelHasContent();        // catalog entries or placed objects
-COLORREF WindowBackgroundColor();     // setting "BackColor"
-
-// Text output.
+// Text output. ApplyDefaultFonts gives every label font still marked unset
+// (height -1) its default (DefaultLabelFont in document/look.h).
 void ApplyDefaultFonts(HDC windowDc);
 void MeasureMainFontHeights();
 

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
-#include <cstdlib>
-#include <cstring>
-
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
+#include "document/program_settings.h"
+#include "document/settings.h"
+#include "document/settings_store.h"
 #include "document/win32/palette_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
@@ -22,15 +24,15 @@ namespace {
 
 // The saved main-window position is read on its own before the settings.
 int ReadSavedCoordinate(const char* key) {
-    char text[255];
-    GetPrivateProfileStringA("tlm5", key, "error", text, sizeof text, TheEdition().iniFile);
-    if (std::strcmp(text, "error") == 0) return 0;
-    return static_cast<int>(std::strtol(text, nullptr, 10));
+    int32_t value = 0;
+    if (!ReadSetting(SettingsRoot(), key, &value, 4, SETTING_INT)) value = 0;
+    return value;
 }
 
 void OnCreate(HWND window) {
     g_win.main = window;
     g_view.currentLabel = 0;
+    g_currentLabel = &g_labelRecords[0];
     ClearAllLabelRecords();
     LoadPopupMenus();
     g_view.savedX = ReadSavedCoordinate("MainWindowX");
@@ -59,8 +61,9 @@ void OnDestroy(HWND window) {
     GetWindowRect(window, &rect);
     g_view.savedX = rect.left;
     g_view.savedY = rect.top;
-    SaveSettings();
+    SaveSettings(TheEdition());
     ClearAllLabelRecords();
+    FreeExcludePatterns();
     PostQuitMessage(0);
 }
 
@@ -90,7 +93,7 @@ void OnPaint(HWND window) {
         RealizePalette(dc);
     }
     if (ps.fErase) {
-        HBRUSH brush = CreateSolidBrush(WindowBackgroundColor());
+        HBRUSH brush = CreateSolidBrush(g_settings.BackColor);
         FillRect(dc, &ps.rcPaint, brush);
         DeleteObject(brush);
     }
@@ -127,7 +130,9 @@ void ReadDefaultPrinter() {
 HWND CreateMainWindow(HINSTANCE instance) {
     g_win.instance = instance;
     ReadDefaultPrinter();
-    ResetLabelRecordsAtCreation();
+    ClearCustomColors();
+    PrepareLabelRecords(TheEdition().labelCount);
+    ForgetLoadedSettings();
     g_view.currentPage = 1;
     SIZE size = MainWindowPixelSize(g_view.windowScale);
     HWND window = CreateWindowExA(0, TheEdition().name, TheEdition().versionLine,

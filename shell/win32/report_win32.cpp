@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "catalog/win32/dates_win32.h"
+#include "document/win32/settings_store_win32.h"
+#include "editions/edition.h"
 #include "shell/report.h"
 #include "shell/win32/win_state.h"
 
@@ -17,4 +19,5 @@ void InstallWin32Hooks() {
     SetReportHook(ShowReport);
     SetExitHook(EndProcess);
     InstallWin32DateHook();
+    InstallWin32SettingsStore(TheEdition().iniFile, TheEdition().settingsRoot);
 }

@@ -1,5 +1,6 @@
 #include "shell/win32/startup.h"
 
+#include "document/settings.h"
 #include "editions/edition.h"
 #include "shell/command_ids.h"
 #include "shell/command_line.h"
@@ -13,7 +14,7 @@
 void StartupContinuation(HWND window) {
     AssembleMenus(window);
     InstallFileTypes();
-    LoadSettings();
+    LoadSettings(TheEdition());
     g_view.paintingEnabled = 1;
 
     HDC dc = GetDC(window);
@@ -27,7 +28,7 @@ void StartupContinuation(HWND window) {
     MeasureMainFontHeights();
     SwitchPage(0, 1);
 
-    if (!DriveWasLoaded()) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
+    if (TakeMissingDrive()) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
 
     CommandLineRequest request = ParseCommandLine(g_view.commandLine.c_str());
     if (request.command != 0) {

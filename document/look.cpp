@@ -1,0 +1,75 @@
+#include "document/look.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "catalog/catalog_ops.h"
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
+#include "catalog/text_field.h"
+#include "shell/view_state.h"
+
+DefaultFontSpec DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
+    switch (slot) {
+    case FONT_FOLDERS: return {"Arial", 80, 1};
+    case FONT_SPINE:
+        if (edition.id == EDITION_WIMBROOK) return {"Arial", 80, 1};
+        return {"Arial", 140, 0};
+    default: return {"Arial", 80, 0};
+    }
+}
+
+void MarkFontUnset(FontDesc* font, const DefaultFontSpec& spec) {
+    std::memset(font, 0, sizeof *font);
+    font->lfHeight = -1;
+    font->lfWeight = (spec.styleBits & 1) ? 700 : 0;
+    font->lfItalic = (spec.styleBits & 2) ? 1 : 0;
+    font->lfUnderline = (spec.styleBits & 4) ? 1 : 0;
+    font->lfStrikeOut = (spec.styleBits & 8) ? 1 : 0;
+    CopyField(font->lfFaceName, spec.face);
+}
+
+int DefaultShowSize(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
+int DefaultShowComm(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
+int DefaultOpposing(const EditionProfile& edition) { return edition.id == EDITION_KESTRIN ? 0 : 1; }
+
+void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
+    g_view.modified = 1;
+    g_scan.DispSub = 1;
+
+    MarkFontUnset(&label->Font, DefaultLabelFont(FONT_FILES, edition));
+    MarkFontUnset(&label->DirFont, DefaultLabelFont(FONT_FOLDERS, edition));
+    MarkFontUnset(&label->CommFont, DefaultLabelFont(FONT_COMMENT, edition));
+    MarkFontUnset(&label->SpineFont, DefaultLabelFont(FONT_SPINE, edition));
+
+    label->Columns = 3;
+    label->Opposing = edition.id == EDITION_DOVANTEL ? 1 : 0;
+    label->Lined = 1;
+    label->SortMode = 1;
+    label->Direction = 1;
+    label->ShowSize = edition.id == EDITION_WIMBROOK ? 0 : 1;
+    label->ShowExt = 1;
+    label->ShowComm = edition.id == EDITION_WIMBROOK ? 0 : 1;
+    label->ShowZip = 1;
+    label->LblFmt = 0;
+    label->BkgndColor = kWhite;
+    label->FontColor = 0;
+    label->DirFontColor = 0;
+    label->CommFontColor = 0;
+    label->SpineFontColor = 0;
+    label->SpineBkgndColor = kWhite;
+    label->SpineAlign = 0;
+    label->ZipColor = 0;
+    CopyField(label->Comment, kDefaultComment);
+
+    std::free(label->ExtStyles);
+    label->ExtStyles = nullptr;
+    label->NumExtStyles = 0;
+
+    SortCatalog(label);
+    label->LayoutValid = 0;
+}
+
+void ResetAllLooks(const EditionProfile& edition) {
+    for (int i = 0; i < g_labelCount; ++i) ResetLook(&g_labelRecords[i], edition);
+}

@@ -1,0 +1,44 @@
+// The look fields of a label record: their defaults, per edition where the
+// editions differ, and "Reset To Defaults".
+#pragma once
+#include "catalog/zipinfo.h"
+#include "editions/profile.h"
+
+constexpr const char* kDefaultComment = "%spacefree% free, %spaceused% used  (%shortdate%)";
+constexpr ColorRef kWhite = 0xFFFFFF;
+constexpr int kMaxColumns = 7;
+
+// The four main fonts of a label.
+enum LabelFontSlot { FONT_FILES = 0, FONT_FOLDERS, FONT_COMMENT, FONT_SPINE };
+
+// A default font as the text output builds it: face, size in tenths of a
+// point, style bits (1 bold, 2 italic, 4 underline, 8 strike-out).
+struct DefaultFontSpec {
+    const char* face;
+    int tenthsOfPoint;
+    int styleBits;
+};
+
+// Files and comment Arial 8 pt, folders Arial 8 pt bold, spine Arial 14 pt;
+// Wimbrook's spine is a 0.12 in strip and takes Arial 8 pt bold.
+DefaultFontSpec DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);
+
+// Marks a font as never set (height -1) with the default's face and
+// weight; the start-up step that builds default fonts for the screen
+// fills in every font so marked.
+void MarkFontUnset(FontDesc* font, const DefaultFontSpec& spec);
+
+// Per-label defaults that differ by edition.
+int DefaultShowSize(const EditionProfile& edition);  // Wimbrook 0
+int DefaultShowComm(const EditionProfile& edition);  // Wimbrook 0
+int DefaultOpposing(const EditionProfile& edition);  // Dovantel and Wimbrook 1
+
+// "Reset To Defaults" on one record: marks the label modified, sets the
+// scan depth to 1, gives back the default look (fonts marked unset for the
+// default-font step), drops the extension styles, re-sorts the catalog and
+// invalidates the layout. The caller then builds the fonts and measures
+// their heights.
+void ResetLook(ZIPINFO* label, const EditionProfile& edition);
+
+// ResetLook on every label record of the edition.
+void ResetAllLooks(const EditionProfile& edition);

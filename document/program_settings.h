@@ -1,0 +1,72 @@
+// Program-wide settings kept in the store that belong to no label record:
+// spine logo texts, template use, background, print placement, paths,
+// dialog positions, custom colours, hidden hints and recent files. The
+// view state (shell/view_state.h) holds "Labels", "Zoom", "WindScale", the
+// main window position and the printer names; the scan settings
+// (catalog/scan_settings.h) hold the drive and the scan choices.
+#pragma once
+#include <cstdint>
+
+#include "document/font_desc.h"
+
+// Windows whose screen positions are remembered ("%sX", "%sY"), in the
+// order the store processes them. The main window's position lives in
+// the view state.
+enum WindowKey {
+    WINDOW_MAIN = 0,
+    WINDOW_COLOR,
+    WINDOW_FONT,
+    WINDOW_EXT,
+    WINDOW_ABOUT,
+    WINDOW_DRIVE,
+    WINDOW_SUBDIR,
+    WINDOW_LABEL,
+    WINDOW_COMMENT,
+    WINDOW_STRING,
+    WINDOW_DIRTY,
+    WINDOW_PRINT_SETUP,
+    WINDOW_GOTO_PAGE,
+    WINDOW_CHANGE_FILE,
+    WINDOW_INITIALS,
+    WINDOW_EXCLUDE,
+    WINDOW_DUMMY,
+    WINDOW_KEY_COUNT
+};
+extern const char* const kWindowKeyNames[WINDOW_KEY_COUNT];  // "MainWindow", ...
+
+constexpr int kCustomColorCount = 16;
+constexpr int kHintCount = 32;
+constexpr int kRecentCount = 5;
+
+struct ScreenPosition {
+    int32_t x;
+    int32_t y;
+};
+
+struct ProgramSettings {
+    char Initials[64];          // spine logo text, at most 63
+    char Number[8];             // capacity text under the logo, at most 7
+    int32_t UseDAT;             // read a disk's template file after a scan
+    ColorRef BackColor = 0xFFFFFF;  // main window around the label
+    int32_t CropMarks;
+    int32_t Border;             // 0 solid ... 4 dash-dot-dot, 5 none
+    int32_t OrigPosition;       // fixed print placement
+    int32_t MultiPage;          // each cover on its own sheet
+    int32_t Separate;           // space between labels
+    double NewPosX, NewPosY;    // inches
+    double NewPosX2, NewPosY2;  // inches
+    double SideMargin;          // inches
+    char ImagePath[511];        // at most 510
+    char LabelPath[511];
+    int32_t PrinterOrientation;  // 1 portrait, 2 landscape
+    int32_t PrinterPaperSize;    // -1: the printer's own
+    ScreenPosition Windows[WINDOW_KEY_COUNT];  // [WINDOW_MAIN] unused: see g_view
+    ColorRef CustColors[kCustomColorCount];
+    int32_t HideDummy[kHintCount];  // 1: hint n is hidden
+    char Recent[kRecentCount][256];  // most recent first, at most 255 each
+};
+
+extern ProgramSettings g_settings;
+
+// The colour chooser's custom colours all black (main window creation).
+void ClearCustomColors();

@@ -1,0 +1,26 @@
+// Loading all settings from the store at start-up and saving them at exit:
+// the global keys, the dialog positions, the per-label keys of every label
+// record, custom colours, hidden hints, the exclusion list and the recent
+// files, each with its kind, limit, default and fix-up.
+#pragma once
+#include "editions/profile.h"
+
+// Reads every key in order into the view state, the scan settings, the
+// program settings and the label records (g_labelCount of them). Values
+// the program cannot show are brought back to the nearest sound one.
+void LoadSettings(const EditionProfile& edition);
+
+// Writes the keys back in order. Keys of extension styles and patterns
+// beyond the current counts, "Initials" and unknown keys stay as they are
+// in the file. Does nothing when the settings were never loaded, so that
+// an early exit cannot overwrite the file with blank records.
+void SaveSettings(const EditionProfile& edition);
+
+// True once LoadSettings has run since the last ForgetLoadedSettings.
+bool SettingsLoaded();
+// A new main window starts with nothing loaded.
+void ForgetLoadedSettings();
+
+// After start-up: when no drive letter was loaded, sets it to 'C' and
+// returns true (the caller then opens the drive selection).
+bool TakeMissingDrive();

@@ -1,0 +1,56 @@
+// Bounds that keep values read from the user-editable INI file within what
+// the program can show and count. Shared by the loader and its tests.
+#pragma once
+#include <cstdint>
+
+#include "document/font_desc.h"
+#include "editions/profile.h"
+
+// Extension styles of a label: the layout marks "no style" with 255, so
+// the count stays below it.
+constexpr int kMaxExtStyles = 254;
+// Exclusion patterns: far more than anyone types, small enough to read.
+constexpr int kMaxExcludePatterns = 512;
+// "WindScale" in percent.
+constexpr int kMinWindowScale = 50;
+constexpr int kMaxWindowScale = 150;
+// Print placement in thousandths of an inch: fifty inches either way is
+// off any paper yet keeps device arithmetic far from overflowing.
+constexpr int kMaxPlacement = 50000;
+// "SideMargin": an inset of more than an inch on each side would leave a
+// floppy label's 2.75 in body nothing.
+constexpr int kMaxSideMargin = 1000;
+// Remembered screen positions.
+constexpr int kMaxScreenCoordinate = 32767;
+
+inline int32_t ClampInt(int32_t value, int32_t low, int32_t high) {
+    return value < low ? low : (value > high ? high : value);
+}
+inline int32_t Switch01(int32_t value) { return value != 0 ? 1 : 0; }
+// COLORREF as the colour chooser makes it: red, green, blue only.
+inline ColorRef RgbOnly(uint32_t value) { return value & 0x00FFFFFF; }
+
+// Doubles held in memory go back to the store as whole numbers, rounded:
+// truncating would lose a unit on some values at every run (58 % and
+// 1.001 in among them). Out-of-range values (a dialog may take anything)
+// are held at the int32 limits.
+int32_t RoundToInt32(double value);
+inline int32_t InchesToThousandths(double inches) { return RoundToInt32(inches * 1000.0); }
+inline int32_t ScaleToPercent(double scale) { return RoundToInt32(scale * 100.0); }
+
+// "Labels": 10 covers, 12 booklet (not in Wimbrook), 23 sheet (Wimbrook
+// only); anything else becomes the nearest of those.
+int32_t SoundLabelKind(int32_t stored, const EditionProfile& edition);
+// "DispSub": 0 to 4 or 15 ("All Levels"), negative for folders only.
+int32_t SoundDispSub(int32_t stored);
+// "Drive": a letter outside 'A' to 'Z' becomes 'C'.
+char SoundDrive(int8_t stored);
+// "Columns%d" and "Lined%d": a negative column count turns the lines off;
+// the count becomes its magnitude, at most 7.
+void SoundColumns(int32_t* columns, int32_t* lined);
+// "SortMode%d" 1 to 3; "Direction%d" 1 or -1.
+int32_t SoundSortMode(int32_t stored);
+int32_t SoundDirection(int32_t stored);
+// "PrinterOrientation" 1 or 2; "PrinterPaperSize" -1 or a device paper code.
+int32_t SoundOrientation(int32_t stored);
+int32_t SoundPaperSize(int32_t stored);

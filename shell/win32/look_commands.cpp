@@ -1,0 +1,16 @@
+#include "shell/win32/look_commands.h"
+
+#include "document/look.h"
+#include "editions/edition.h"
+#include "shell/win32/later_parts.h"
+#include "shell/win32/win_state.h"
+
+void ResetToDefaults(HWND window) {
+    ResetAllLooks(TheEdition());
+    HDC dc = GetDC(window);
+    ApplyDefaultFonts(dc);
+    ReleaseDC(window, dc);
+    MeasureMainFontHeights();
+    RefreshMenus(window);
+    RequestRepaint();
+}

@@ -1,0 +1,70 @@
+// LoadSettings and SaveSettings on arbitrary INI contents: the input's first
+// byte picks the edition, the rest is "key=value" lines of the section.
+// Every value the user could type must load without undefined behaviour
+// and save again.
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "catalog/catalog_ops.h"
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
+#include "catalog/text_field.h"
+#include "document/program_settings.h"
+#include "document/settings.h"
+#include "document/settings_store.h"
+#include "shell/view_state.h"
+
+namespace {
+
+// The section's keys, case-folded like the Windows profile's.
+std::map<std::string, std::string> g_keys;
+
+std::string Fold(const char* key) {
+    std::string folded = key;
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    return folded;
+}
+
+void Read(const char*, const char*, const char* key, const char* fallback, char* out, int size) {
+    auto found = g_keys.find(Fold(key));
+    CopyText(out, static_cast<size_t>(size), found != g_keys.end() ? found->second.c_str() : fallback);
+}
+
+bool Write(const char*, const char*, const char* key, const char* value) {
+    g_keys[Fold(key)] = value;
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const EditionProfile& edition = ProfileFor(static_cast<EditionId>(data[0] % 3));
+    g_keys.clear();
+    std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        size_t eq = line.find('=');
+        if (eq != std::string::npos) g_keys.emplace(Fold(line.substr(0, eq).c_str()), line.substr(eq + 1));
+        start = end + 1;
+    }
+    SetProfileHooks(Read, Write);
+    OpenSettingsStore("fuzz.ini", edition.settingsRoot);
+    PrepareLabelRecords(edition.labelCount);
+    LoadSettings(edition);
+    SaveSettings(edition);
+    // What was saved loads again to the same counts.
+    int styles = g_labelRecords[0].NumExtStyles;
+    int patterns = g_scan.NumExclude;
+    LoadSettings(edition);
+    if (g_labelRecords[0].NumExtStyles != styles || g_scan.NumExclude != patterns) __builtin_trap();
+    ClearAllLabelRecords();
+    FreeExcludePatterns();
+    return 0;
+}

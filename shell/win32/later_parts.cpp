@@ -16,9 +16,6 @@ bool DriveWasLoaded() { return true; }
 bool CurrentLabelHasContent() { return false; }
 COLORREF WindowBackgroundColor() { return RGB(255, 255, 255); }
 
-void ApplyDefaultFonts(HDC) {}
-void MeasureMainFontHeights() {}
-
 void SwitchPage(int label, int page) {
     g_view.currentLabel = label;
     g_view.currentPage = page;

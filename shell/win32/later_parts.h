@@ -21,10 +21,6 @@ bool DriveWasLoaded();
 bool CurrentLabelHasContent();        // catalog entries or placed objects
 COLORREF WindowBackgroundColor();     // setting "BackColor"
 
-// Text output.
-void ApplyDefaultFonts(HDC windowDc);
-void MeasureMainFontHeights();
-
 // Main window painting, page switching and object dragging.
 void SwitchPage(int label, int page);
 void PaintLabelView(HDC dc);

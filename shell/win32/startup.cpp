@@ -1,6 +1,7 @@
 #include "shell/win32/startup.h"
 
 #include "editions/edition.h"
+#include "render/win32/font_heights_win32.h"
 #include "shell/command_ids.h"
 #include "shell/command_line.h"
 #include "shell/toolbar_table.h"

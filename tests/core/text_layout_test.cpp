@@ -102,12 +102,24 @@ TEST(TextPlacement, EveryRotationAndAlignmentPutsTheBlockWhereAsked) {
                 bool horizontal = rotation == 0 || rotation == 180;
                 int rectAlongMid2 = horizontal ? r.left + r.right : r.top + r.bottom;
                 int rectAcrossMid2 = horizontal ? r.top + r.bottom : r.left + r.right;
-                if (h == 0) EXPECT_EQ(alongStart, 0);
-                if (h == TEXT_RIGHT) EXPECT_EQ(alongEnd, 0);
-                if (h == TEXT_HCENTER) EXPECT_LE(std::abs(alongLo + alongHi - rectAlongMid2), 1);
-                if (v == 0) EXPECT_EQ(acrossTop, 0);
-                if (v == TEXT_BOTTOM) EXPECT_EQ(acrossBottom, 0);
-                if (v == TEXT_VCENTER) EXPECT_LE(std::abs(acrossLo + acrossHi - rectAcrossMid2), 1);
+                if (h == 0) {
+                    EXPECT_EQ(alongStart, 0);
+                }
+                if (h == TEXT_RIGHT) {
+                    EXPECT_EQ(alongEnd, 0);
+                }
+                if (h == TEXT_HCENTER) {
+                    EXPECT_LE(std::abs(alongLo + alongHi - rectAlongMid2), 1);
+                }
+                if (v == 0) {
+                    EXPECT_EQ(acrossTop, 0);
+                }
+                if (v == TEXT_BOTTOM) {
+                    EXPECT_EQ(acrossBottom, 0);
+                }
+                if (v == TEXT_VCENTER) {
+                    EXPECT_LE(std::abs(acrossLo + acrossHi - rectAcrossMid2), 1);
+                }
             }
         }
     }

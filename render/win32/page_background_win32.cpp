@@ -1,6 +1,5 @@
 #include "render/win32/page_background_win32.h"
 
-#include "editions/edition.h"
 #include "render/page_rects.h"
 #include "shell/report.h"
 
@@ -9,7 +8,8 @@ void FillLabelRect(HDC dc, const LabelRect& rect, HBRUSH brush) {
     FillRect(dc, &r, brush);
 }
 
-void PaintPageBackground(HDC dc, const ZIPINFO& label, int page, double scale, bool paintSpine) {
+void PaintPageBackground(HDC dc, const EditionProfile& edition, const ZIPINFO& label, int page, double scale,
+                         bool paintSpine) {
     int mapMode = GetMapMode(dc);
     HBRUSH body = CreateSolidBrush(label.BkgndColor);
     if (!body) {
@@ -20,7 +20,7 @@ void PaintPageBackground(HDC dc, const ZIPINFO& label, int page, double scale, b
     }
     if (paintSpine) {
         LabelRect spines[2];
-        int n = SpineRectsAt(TheEdition(), label, page, scale, spines);
+        int n = SpineRectsAt(edition, label, page, scale, spines);
         if (n > 0) {
             HBRUSH spine = CreateSolidBrush(label.SpineBkgndColor);
             if (!spine) {

@@ -58,6 +58,12 @@ void MeasureLabels(ZIPINFO* const* labels, int count) {
     DeleteDC(ic);
 }
 
+// Every label record of the edition (nine on a Wimbrook sheet).
+int EditionLabelCount() {
+    int count = TheEdition().labelCount;
+    return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
+}
+
 void DefaultIfUnset(HDC dc, FontDesc* font, DefaultFontSpec spec) {
     if (font->lfHeight == -1) MakeDefaultFont(dc, spec.size, spec.style, font);
 }
@@ -74,7 +80,7 @@ void MakeDefaultFont(HDC dc, int size, int style, FontDesc* font) {
 
 void ApplyDefaultFonts(HDC windowDc) {
     const EditionProfile& edition = TheEdition();
-    for (int i = 0; i < g_labelCount; ++i) {
+    for (int i = 0; i < EditionLabelCount(); ++i) {
         ZIPINFO* label = &g_labelRecords[i];
         DefaultIfUnset(windowDc, &label->Font, DefaultFileFont());
         DefaultIfUnset(windowDc, &label->DirFont, DefaultDirFont());
@@ -85,8 +91,9 @@ void ApplyDefaultFonts(HDC windowDc) {
 
 void MeasureMainFontHeights() {
     ZIPINFO* labels[kMaxLabels];
-    for (int i = 0; i < g_labelCount; ++i) labels[i] = &g_labelRecords[i];
-    MeasureLabels(labels, g_labelCount);
+    int count = EditionLabelCount();
+    for (int i = 0; i < count; ++i) labels[i] = &g_labelRecords[i];
+    MeasureLabels(labels, count);
 }
 
 void MeasureLabelFontHeights(ZIPINFO* label) { MeasureLabels(&label, 1); }

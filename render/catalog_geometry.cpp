@@ -51,7 +51,7 @@ LabelRect CellRect(const ColumnGeometry& g, int column, int row) {
 
 bool AreaBlocked(const ZIPINFO* label, int page, const LabelRect& area, double scale, int32_t originX,
                  int32_t originY) {
-    LabelRect relative = OffsetRect(area, -originX, -originY);
+    LabelRect relative = ShiftRect(area, -originX, -originY);
     for (int i = 0; i < label->NumObjects && label->Objects; ++i) {
         const ObjectRecord& rec = label->Objects[i].rec;
         if (rec.Layer != LAYER_ABOVE || rec.Page != page) continue;

@@ -10,7 +10,7 @@ LabelRect ScaleRect(const LabelRect& rect, double scale) {
     return {Scaled(rect.left, scale), Scaled(rect.top, scale), Scaled(rect.right, scale), Scaled(rect.bottom, scale)};
 }
 
-LabelRect OffsetRect(const LabelRect& rect, int32_t dx, int32_t dy) {
+LabelRect ShiftRect(const LabelRect& rect, int32_t dx, int32_t dy) {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 

@@ -19,7 +19,7 @@ struct LabelPoint {
 LabelRect ScaleRect(const LabelRect& rect, double scale);
 
 // Shifted by (dx, dy).
-LabelRect OffsetRect(const LabelRect& rect, int32_t dx, int32_t dy);
+LabelRect ShiftRect(const LabelRect& rect, int32_t dx, int32_t dy);
 
 // Grown by n on every side in y-up terms: left - n, top + n, right + n,
 // bottom - n (a negative n shrinks it).

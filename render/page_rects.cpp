@@ -10,6 +10,6 @@ LabelRect PageRectAt(const ZIPINFO& label, double scale) {
 
 int SpineRectsAt(const EditionProfile& edition, const ZIPINFO& label, int page, double scale, LabelRect out[2]) {
     int n = SpineRegions(edition, page, out);
-    for (int i = 0; i < n; ++i) out[i] = OffsetRect(ScaleRect(out[i], scale), label.LabelOriginX, label.LabelOriginY);
+    for (int i = 0; i < n; ++i) out[i] = ShiftRect(ScaleRect(out[i], scale), label.LabelOriginX, label.LabelOriginY);
     return n;
 }

@@ -232,3 +232,22 @@ TEST_F(PageOriginTest, WimbrookShowsOneLabelAtFullSizeWithTheSingleLabelShiftedR
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LabelRectangles, ScaleInflateMoveAndOverlap) {
+    // Products are truncated toward zero, negative ones too.
+    EXPECT_EQ(ScaleRect({75, 0, 569, -481}, 0.5), (LabelRect{37, 0, 284, -240}));
+    EXPECT_EQ(ScaleRect({-3, 3, 5, -5}, 0.5), (LabelRect{-1, 1, 2, -2}));
+    EXPECT_EQ(InflateLabelRect({10, -10, 20, -30}, 2), (LabelRect{8, -8, 22, -32}));
+    EXPECT_EQ(MoveRectTo({10, -10, 20, -30}, 100, -50), (LabelRect{100, -50, 110, -70}));
+    EXPECT_EQ(ShiftRect({10, -10, 20, -30}, 5, -5), (LabelRect{15, -15, 25, -35}));
+    LabelRect a = {0, 0, 10, -10};
+    EXPECT_TRUE(RectsOverlap(a, {9, -9, 20, -20}));
+    EXPECT_FALSE(RectsOverlap(a, {10, 0, 20, -10}));   // sharing an edge is no overlap
+    EXPECT_FALSE(RectsOverlap(a, {0, -10, 10, -20}));
+    EXPECT_TRUE(RectsOverlap(a, {20, -20, 5, -5}));     // corners in the other order
+    EXPECT_FALSE(RectsOverlap(a, {3, -3, 3, -8}));      // no width: no area to share
+}
+
+}  // namespace

@@ -2,8 +2,6 @@
 
 #include "shell/view_state.h"
 
-void AssembleMenus(HWND) {}
-void LoadPopupMenus() {}
 void RefreshMenus(HWND) {}
 
 void InstallFileTypes() {}

@@ -4,9 +4,7 @@
 #pragma once
 #include <windows.h>
 
-// Menus and window title.
-void AssembleMenus(HWND window);
-void LoadPopupMenus();
+// Menus and window title (the menu bar itself: menus_win32.h).
 void RefreshMenus(HWND window);
 
 // Shell integration.

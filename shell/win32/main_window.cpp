@@ -15,6 +15,7 @@
 #include "shell/win32/bars.h"
 #include "shell/win32/dispatch.h"
 #include "shell/win32/later_parts.h"
+#include "shell/win32/menus_win32.h"
 #include "shell/win32/win_state.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "shell/win32/main_window.h"
 #include "shell/win32/program.h"
 #include "shell/win32/report_win32.h"
+#include "shell/view_state.h"
 #include "shell/win32/win_state.h"
 
 namespace {
@@ -31,12 +32,15 @@ void PumpMessages(int milliseconds) {
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
 }
 
-HWND StartMainWindowInProcess(const char* iniContents) {
+HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {
     if (iniContents) {
         std::ofstream(IniPath(), std::ios::binary | std::ios::trunc) << iniContents;
     } else {
         DeleteFileA(IniPath().c_str());
     }
+    // Every test starts from a fresh process state, as the program does.
+    g_view = ViewState();
+    g_win = WinState();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     g_win.instance = instance;
     InstallWin32Hooks();
@@ -44,7 +48,11 @@ HWND StartMainWindowInProcess(const char* iniContents) {
     HWND window = CreateMainWindow(instance);
     if (!window) return nullptr;
     g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(113));
-    for (int i = 0; i < 200 && !IsWindowVisible(window); ++i) PumpMessages(10);
+    g_view.commandLine = commandLine ? commandLine : "";
+    if (afterCreate) afterCreate(window);
+    // A loaded machine can take a while; give the continuation ten seconds.
+    DWORD start = GetTickCount();
+    while (!IsWindowVisible(window) && GetTickCount() - start < 10000) PumpMessages(10);
     PumpMessages(100);
     return IsWindowVisible(window) ? window : nullptr;
 }

@@ -3,9 +3,13 @@
 #pragma once
 #include <windows.h>
 
-// Writes the edition INI (null deletes it), creates the main window and
-// pumps messages until the start-up continuation has shown it.
-HWND StartMainWindowInProcess(const char* iniContents = nullptr);
+using AfterCreateHook = void (*)(HWND window);
+
+// Writes the edition INI (null deletes it), creates the main window with the
+// given command-line text, calls afterCreate (before any message has been
+// dispatched) and pumps messages until the start-up continuation has shown it.
+HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
+                              AfterCreateHook afterCreate = nullptr);
 
 // Destroys the window (running its destruction steps) and drains the queue.
 void CloseMainWindowInProcess();

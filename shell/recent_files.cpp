@@ -1,0 +1,25 @@
+#include "shell/recent_files.h"
+
+#include <cstring>
+
+#include "catalog/text_field.h"
+
+void PushRecentFile(char (*entries)[kRecentPathSize], const char* path) {
+    char copy[kRecentPathSize];
+    CopyText(copy, sizeof copy, path);
+    int found = kRecentFiles - 1;  // no match: the last entry falls off
+    for (int k = 0; k < kRecentFiles; ++k) {
+        if (std::strcmp(entries[k], copy) == 0) {
+            found = k;
+            break;
+        }
+    }
+    for (int k = found; k > 0; --k) std::memcpy(entries[k], entries[k - 1], kRecentPathSize);
+    std::memcpy(entries[0], copy, kRecentPathSize);
+}
+
+const char* RecentItemText(const char* entry) {
+    if (!entry || !entry[0]) return "(None)";
+    const char* slash = std::strrchr(entry, '\\');
+    return slash ? slash + 1 : entry;
+}

@@ -1,0 +1,75 @@
+// The start-up continuation posts the command-line request to the window.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <vector>
+
+#include "shell/command_ids.h"
+#include "shell/view_state.h"
+#include "shell/win32/win_state.h"
+#include "tests/gui/gui_harness.h"
+
+namespace {
+
+std::vector<int> g_commands;
+WNDPROC g_original = nullptr;
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND) g_commands.push_back(LOWORD(wParam));
+    return CallWindowProcA(g_original, window, message, wParam, lParam);
+}
+
+void RecordCommands(HWND window) {
+    g_commands.clear();
+    g_original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc)));
+}
+
+int CountOf(int command) {
+    int n = 0;
+    for (int c : g_commands) n += c == command;
+    return n;
+}
+
+class CommandLineStartTest : public testing::Test {
+protected:
+    void TearDown() override { CloseMainWindowInProcess(); }
+};
+
+TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
+    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands), nullptr);
+    PumpMessages(100);
+    EXPECT_EQ(CountOf(CMD_STARTUP), 1);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 1);
+    EXPECT_EQ(g_view.commandLineFile, "C:\\My Labels\\summer disk.KSB");
+    // The request comes after the start-up continuation.
+    ASSERT_GE(g_commands.size(), 2u);
+    EXPECT_EQ(g_commands.front(), CMD_STARTUP);
+}
+
+TEST_F(CommandLineStartTest, TemplateAndPrintRequests) {
+    ASSERT_NE(StartMainWindowInProcess(nullptr, "-template A:\\Kestrin.KST", RecordCommands), nullptr);
+    PumpMessages(100);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 1);
+    EXPECT_EQ(g_view.commandLineFile, "A:\\Kestrin.KST");
+}
+
+TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
+    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label", RecordCommands), nullptr);
+    PumpMessages(100);
+    EXPECT_EQ(CountOf(CMD_STARTUP), 1);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 0);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 0);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 0);
+    EXPECT_TRUE(g_view.commandLineFile.empty());
+}
+
+TEST_F(CommandLineStartTest, PrintLabelRequest) {
+    ASSERT_NE(StartMainWindowInProcess(nullptr, "-printlabel Z:\\tmp\\a.KSB", RecordCommands), nullptr);
+    PumpMessages(100);
+    EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 1);
+    EXPECT_EQ(g_view.commandLineFile, "Z:\\tmp\\a.KSB");
+}
+
+}  // namespace

@@ -50,12 +50,12 @@ struct ProgramSettings {
     ColorRef BackColor = 0xFFFFFF;  // main window around the label
     int32_t CropMarks;
     int32_t Border;             // 0 solid ... 4 dash-dot-dot, 5 none
-    int32_t OrigPosition;       // fixed print placement
+    int32_t OrigPosition = 1;   // fixed print placement
     int32_t MultiPage;          // each cover on its own sheet
     int32_t Separate;           // space between labels
     double NewPosX, NewPosY;    // inches
     double NewPosX2, NewPosY2;  // inches
-    double SideMargin;          // inches
+    double SideMargin = 0.100;  // inches
     char ImagePath[511];        // at most 510
     char LabelPath[511];
     int32_t PrinterOrientation;  // 1 portrait, 2 landscape

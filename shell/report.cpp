@@ -15,6 +15,8 @@ ExitHook g_exit = DefaultExit;
 
 void ReportBadStuff(const char* text) { g_report("BAD STUFF", text); }
 
+void ReportError(const char* title, const char* text) { g_report(title, text); }
+
 void FatalError(const char* text) {
     g_report("Fatal Error", text);
     g_exit(kFatalExitCode);

@@ -10,6 +10,10 @@ using ExitHook = void (*)(int code);
 // Title "BAD STUFF", error icon; returns and processing goes on.
 void ReportBadStuff(const char* text);
 
+// A user-facing error message box (error icon) with its own title; the
+// program goes on.
+void ReportError(const char* title, const char* text);
+
 // Title "Fatal Error", error icon; then the program ends with a non-zero
 // exit code (a fatal error is never reported to the caller as success).
 [[noreturn]] void FatalError(const char* text);

@@ -24,6 +24,7 @@ struct ViewState {
     int paintingEnabled = 0;   // 0 until the settings are loaded
     int paletteDevice = 0;
     int modified = 0;
+    int selectionKind = 0;     // 0 nothing, 1 a picture, 2 a string (element 0)
     PrinterNames printer = {};
 };
 

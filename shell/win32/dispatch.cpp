@@ -1,7 +1,14 @@
 #include "shell/win32/dispatch.h"
 
+#include "catalog/labels.h"
+#include "document/object_commands.h"
+#include "document/object_list.h"
+#include "document/string_object.h"
+#include "document/win32/insert_picture_win32.h"
+#include "render/page_origin.h"
 #include "shell/command_ids.h"
 #include "shell/win32/look_commands.h"
+#include "shell/view_state.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/startup.h"
 #include "shell/win32/win_state.h"
@@ -17,7 +24,26 @@ void DispatchCommand(HWND window, int command) {
     case CMD_EXIT:
         if (ExitCheck(window)) DestroyWindow(window);
         return;
+    case CMD_INSERT_IMAGE:
+        ClearObjectSelection();
+        if (InsertPicture(window, g_currentLabel)) g_view.modified = 1;
+        RequestRepaint();
+        return;
+    case CMD_INSERT_STRING:
+        // The new string is centred on the page as it is placed now.
+        PageOrigin(g_currentLabel, g_view.currentPage);
+        if (InsertNewString(g_currentLabel, CurrentPlacement())) g_view.modified = 1;
+        RequestRepaint();
+        return;
     default:
+        if (IsObjectCommand(command)) {
+            // Without a fitting selection nothing happens, not even a repaint.
+            if (RunObjectCommand(g_currentLabel, command, CurrentPlacement())) {
+                g_view.modified = 1;
+                RequestRepaint();
+            }
+            return;
+        }
         // Commands without a handler only repaint.
         RequestRepaint();
         return;

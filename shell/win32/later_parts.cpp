@@ -6,8 +6,6 @@ void RefreshMenus(HWND) {}
 
 void InstallFileTypes() {}
 
-void ApplyDefaultFonts(HDC) {}
-void MeasureMainFontHeights() {}
 
 void SwitchPage(int label, int page) {
     g_view.currentLabel = label;

@@ -10,10 +10,6 @@ void RefreshMenus(HWND window);
 // Shell integration.
 void InstallFileTypes();
 
-// Text output. ApplyDefaultFonts gives every label font still marked unset
-// (height -1) its default (DefaultLabelFont in document/look.h).
-void ApplyDefaultFonts(HDC windowDc);
-void MeasureMainFontHeights();
 
 // Main window painting, page switching and object dragging.
 void SwitchPage(int label, int page);

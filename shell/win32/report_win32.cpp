@@ -5,6 +5,7 @@
 #include "catalog/win32/dates_win32.h"
 #include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
+#include "document/win32/string_measure_win32.h"
 #include "shell/report.h"
 #include "shell/win32/win_state.h"
 
@@ -20,4 +21,5 @@ void InstallWin32Hooks() {
     SetExitHook(EndProcess);
     InstallWin32DateHook();
     InstallWin32SettingsStore(TheEdition().iniFile, TheEdition().settingsRoot);
+    InstallStringMeasureHook();
 }

@@ -2,6 +2,7 @@
 
 #include "document/settings.h"
 #include "editions/edition.h"
+#include "render/win32/font_heights_win32.h"
 #include "shell/command_ids.h"
 #include "shell/command_line.h"
 #include "shell/toolbar_table.h"

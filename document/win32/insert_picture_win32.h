@@ -1,0 +1,9 @@
+// "Insert &Image": the open-file dialog, then the picture placed on the
+// label.
+#pragma once
+#include <windows.h>
+
+#include "catalog/zipinfo.h"
+
+// Returns true when a picture was placed (the label is then modified).
+bool InsertPicture(HWND owner, ZIPINFO* label);

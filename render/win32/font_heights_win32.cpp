@@ -1,0 +1,101 @@
+#include "render/win32/font_heights_win32.h"
+
+#include "catalog/labels.h"
+#include "editions/edition.h"
+#include "render/label_font.h"
+#include "render/win32/mapping_win32.h"
+#include "render/win32/text_output_win32.h"
+#include "shell/view_state.h"
+#include "shell/win32/main_window.h"
+
+namespace {
+
+const char* OrNull(const char* text) { return text && *text ? text : nullptr; }
+
+HDC PrinterInformationContext() {
+    const PrinterNames& p = g_view.printer;
+    return CreateICA(OrNull(p.driver), OrNull(p.name), OrNull(p.port), nullptr);
+}
+
+HDC SelectedPrinterContext() {
+    HDC ic = PrinterInformationContext();
+    if (ic) return ic;
+    ReadDefaultPrinter();
+    return PrinterInformationContext();
+}
+
+void MeasureOn(HDC dc, ZIPINFO* label, bool onlyUnmeasured) {
+    struct {
+        const FontDesc* font;
+        int32_t* height;
+    } fonts[] = {{&label->Font, &label->FontHeight},
+                 {&label->DirFont, &label->DirFontHeight},
+                 {&label->CommFont, &label->CommFontHeight}};
+    for (auto& f : fonts) {
+        if (onlyUnmeasured && *f.height > 0) continue;
+        int height = FontLineHeight(dc, *f.font);
+        if (height > 0) *f.height = height;
+    }
+}
+
+// No printer context at all: heights that were never measured come from
+// the display (the stored fonts are in label units, so the cell height is
+// the same on any device up to rounding).
+void MeasureUnmeasuredOnDisplay(ZIPINFO* const* labels, int count) {
+    HDC display = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
+    if (!display) return;
+    for (int i = 0; i < count; ++i) MeasureOn(display, labels[i], true);
+    DeleteDC(display);
+}
+
+void MeasureLabels(ZIPINFO* const* labels, int count) {
+    HDC ic = SelectedPrinterContext();
+    if (!ic) {
+        MeasureUnmeasuredOnDisplay(labels, count);
+        return;
+    }
+    for (int i = 0; i < count; ++i) MeasureOn(ic, labels[i], false);
+    DeleteDC(ic);
+}
+
+// Every label record of the edition (nine on a Wimbrook sheet).
+int EditionLabelCount() {
+    int count = TheEdition().labelCount;
+    return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
+}
+
+void DefaultIfUnset(HDC dc, FontDesc* font, DefaultFontSpec spec) {
+    if (font->lfHeight == -1) MakeDefaultFont(dc, spec.size, spec.style, font);
+}
+
+}  // namespace
+
+void MakeDefaultFont(HDC dc, int size, int style, FontDesc* font) {
+    int saved = SaveDC(dc);
+    SetLabelMapping(dc, g_view.windowScale);
+    HFONT handle = LabelFont(dc, "Arial", size, 0, style, true, 0, font);
+    if (handle) DeleteObject(handle);
+    RestoreDC(dc, saved);
+}
+
+void ApplyDefaultFonts(HDC windowDc) {
+    const EditionProfile& edition = TheEdition();
+    for (int i = 0; i < EditionLabelCount(); ++i) {
+        ZIPINFO* label = &g_labelRecords[i];
+        DefaultIfUnset(windowDc, &label->Font, DefaultFileFont());
+        DefaultIfUnset(windowDc, &label->DirFont, DefaultDirFont());
+        DefaultIfUnset(windowDc, &label->CommFont, DefaultCommFont());
+        DefaultIfUnset(windowDc, &label->SpineFont, DefaultSpineFont(edition));
+    }
+}
+
+void MeasureMainFontHeights() {
+    ZIPINFO* labels[kMaxLabels];
+    int count = EditionLabelCount();
+    for (int i = 0; i < count; ++i) labels[i] = &g_labelRecords[i];
+    MeasureLabels(labels, count);
+}
+
+void MeasureLabelFontHeights(ZIPINFO* label) { MeasureLabels(&label, 1); }
+
+void MeasureLabelFontHeightsOn(HDC dc, ZIPINFO* label) { MeasureOn(dc, label, false); }

@@ -1,0 +1,29 @@
+// The label fonts' defaults and the line heights of the catalog fonts,
+// measured on the selected printer so that the number of lines on a label
+// does not change with the zoom or the screen.
+#pragma once
+#include <windows.h>
+
+#include "catalog/zipinfo.h"
+
+// Start-up: every label font still unset (height -1) gets its default,
+// built on the window's device context (Arial 8 pt for files and the
+// comment, 8 pt bold for folders, 14 pt for the spine; Wimbrook's spine
+// 8 pt bold).
+void ApplyDefaultFonts(HDC windowDc);
+
+// The default of one font built on a device context.
+void MakeDefaultFont(HDC dc, int size, int style, FontDesc* font);
+
+// FontHeight, DirFontHeight and CommFontHeight of every label, measured on
+// an information context of the selected printer (re-reading the default
+// printer when that fails). When no context can be made the previous
+// heights stay, except that heights never measured are taken from the
+// display so that the layout always has a line height.
+void MeasureMainFontHeights();
+
+// The same for one label.
+void MeasureLabelFontHeights(ZIPINFO* label);
+
+// The three heights of a label measured on a given device (a print job's).
+void MeasureLabelFontHeightsOn(HDC dc, ZIPINFO* label);

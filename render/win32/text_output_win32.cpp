@@ -1,0 +1,97 @@
+#include "render/win32/text_output_win32.h"
+
+#include "document/win32/font_desc_win32.h"
+#include "render/label_font.h"
+#include "shell/view_state.h"
+
+namespace {
+
+bool Extent32(void* context, const char* text, int length, TextExtent* out) {
+    SIZE size;
+    if (!GetTextExtentPoint32A(static_cast<HDC>(context), text, length, &size)) return false;
+    *out = {size.cx, size.cy};
+    return true;
+}
+
+bool ExtentOlder(void* context, const char* text, int length, TextExtent* out) {
+    SIZE size;
+    if (!GetTextExtentPointA(static_cast<HDC>(context), text, length, &size)) return false;
+    *out = {size.cx, size.cy};
+    return true;
+}
+
+bool Output(void* context, int32_t x, int32_t y, const LabelRect& clip, const char* text, int length) {
+    HDC dc = static_cast<HDC>(context);
+    UINT oldAlign = SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    int oldExtra = SetTextCharacterExtra(dc, 0);
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    RECT rect = {clip.left, clip.top, clip.right, clip.bottom};
+    BOOL drawn = ExtTextOutA(dc, x, y, ETO_CLIPPED, &rect, text, static_cast<UINT>(length), nullptr);
+    SetTextAlign(dc, oldAlign);
+    SetTextCharacterExtra(dc, oldExtra);
+    SetBkMode(dc, oldMode);
+    return drawn != FALSE;
+}
+
+}  // namespace
+
+TextDevice GdiTextDevice(HDC dc) { return {dc, Extent32, ExtentOlder, Output}; }
+
+bool MeasureText(HDC dc, const char* text, int length, int rotation, TextExtent* out) {
+    return MeasureTextOn(GdiTextDevice(dc), text, length, rotation, out);
+}
+
+void MyDrawText(HDC dc, const char* text, int length, const LabelRect& rect, int align, int rotation) {
+    DrawTextOn(GdiTextDevice(dc), text, length, rect, align, rotation);
+}
+
+HFONT LabelFont(HDC dc, const char* face, int height, int width, int style, bool logicalPixels, int escapement,
+                FontDesc* copy) {
+    int saved = SaveDC(dc);
+    SetGraphicsMode(dc, GM_ADVANCED);
+    ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+    SetViewportOrgEx(dc, 0, 0, nullptr);
+    SetWindowOrgEx(dc, 0, 0, nullptr);
+
+    int ppiX = GetDeviceCaps(dc, LOGPIXELSX), ppiY = GetDeviceCaps(dc, LOGPIXELSY);
+    if (!logicalPixels) {
+        int physicalX = PhysicalPixelsPerInch(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, HORZSIZE));
+        int physicalY = PhysicalPixelsPerInch(GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, VERTSIZE));
+        if (physicalX > 0) ppiX = physicalX;
+        if (physicalY > 0) ppiY = physicalY;
+    }
+    double scale = g_view.windowScale;
+    POINT size = {FontSizeToDevice(ppiX, ScaledFontSize(width, scale)),
+                  FontSizeToDevice(ppiY, ScaledFontSize(height, scale))};
+    DPtoLP(dc, &size, 1);
+
+    FontDesc font = LabelFontDesc(face, FontHeightFromLogical(size.y), 0, style, escapement);
+    HFONT handle = CreateFontIndirectA(AsLogFont(&font));
+    if (handle && width != 0 && size.y != 0) {
+        // Pixels that are not square stretch a font of the font's own width:
+        // ask for the width that keeps the requested aspect instead.
+        HGDIOBJ old = SelectObject(dc, handle);
+        TEXTMETRICA metrics;
+        BOOL measured = GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, old);
+        if (measured) {
+            DeleteObject(handle);
+            font.lfWidth = CorrectedFontWidth(size.x, metrics.tmAveCharWidth, size.y);
+            handle = CreateFontIndirectA(AsLogFont(&font));
+        }
+    }
+    RestoreDC(dc, saved);
+    if (copy) *copy = font;
+    return handle;
+}
+
+int FontLineHeight(HDC dc, const FontDesc& font) {
+    HFONT handle = CreateFontIndirectA(AsLogFont(&font));
+    if (!handle) return 0;
+    HGDIOBJ old = SelectObject(dc, handle);
+    TEXTMETRICA metrics;
+    int height = GetTextMetricsA(dc, &metrics) ? metrics.tmHeight : 0;
+    SelectObject(dc, old);
+    DeleteObject(handle);
+    return height;
+}

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <set>
+#include <string>
 
 namespace {
 void DefaultReport(const char* title, const char* text) {
@@ -11,9 +13,23 @@ void DefaultExit(int code) { std::exit(code); }
 
 ReportHook g_report = DefaultReport;
 ExitHook g_exit = DefaultExit;
+
+int g_paintDepth = 0;
+std::set<std::string>& ShownFromPaint() {
+    static std::set<std::string> shown;
+    return shown;
+}
 }  // namespace
 
-void ReportBadStuff(const char* text) { g_report("BAD STUFF", text); }
+void ReportBadStuff(const char* text) {
+    if (g_paintDepth > 0 && !ShownFromPaint().insert(text ? text : "").second) return;
+    g_report("BAD STUFF", text);
+}
+
+void BeginPaintReports() { ++g_paintDepth; }
+void EndPaintReports() {
+    if (g_paintDepth > 0) --g_paintDepth;
+}
 
 void ReportError(const char* title, const char* text) { g_report(title, text); }
 

@@ -21,6 +21,13 @@ void ReportError(const char* title, const char* text);
 // Exit code of a fatal error.
 constexpr int kFatalExitCode = 3;
 
+// Painting reports from inside a paint, and every box it shows covers the
+// window and so asks for another paint. Between these calls (they nest) a
+// report text already shown from a paint is not shown again for the rest
+// of the run.
+void BeginPaintReports();
+void EndPaintReports();
+
 // Replace how reports are shown and how the program ends; null restores the
 // defaults (standard error, std::exit).
 void SetReportHook(ReportHook hook);

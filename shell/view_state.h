@@ -25,6 +25,9 @@ struct ViewState {
     int paletteDevice = 0;
     int modified = 0;
     int selectionKind = 0;     // 0 nothing, 1 a picture, 2 a string (element 0)
+    // The label's name in the title: "default" until a body file is opened
+    // or saved; may hold a path (only its part after the last backslash shows).
+    std::string labelName = "default";
     PrinterNames printer = {};
 };
 

@@ -3,7 +3,7 @@
 #include "document/look.h"
 #include "editions/edition.h"
 #include "render/win32/font_heights_win32.h"
-#include "shell/win32/later_parts.h"
+#include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/win_state.h"
 
 void ResetToDefaults(HWND window) {

@@ -1,6 +1,7 @@
 #include "shell/win32/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
@@ -16,7 +17,13 @@
 #include "shell/window_size.h"
 #include "shell/win32/bars.h"
 #include "shell/win32/dispatch.h"
+#include "shell/object_drag.h"
+#include "shell/win32/label_view_win32.h"
 #include "shell/win32/later_parts.h"
+#include "shell/win32/menu_refresh_win32.h"
+#include "shell/win32/mouse_win32.h"
+#include "shell/win32/object_drag_win32.h"
+#include "shell/win32/view_dc_win32.h"
 #include "shell/win32/menus_win32.h"
 #include "shell/win32/win_state.h"
 
@@ -64,6 +71,8 @@ void OnDestroy(HWND window) {
     SaveSettings(TheEdition());
     ClearAllLabelRecords();
     FreeExcludePatterns();
+    FreeLabelViewObjects();
+    FreeDragObjects();
     PostQuitMessage(0);
 }
 
@@ -141,6 +150,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     if (!window) return nullptr;
     ShowWindow(window, SW_HIDE);
     UpdateWindow(window);
+    g_drag = DragState();
     return window;
 }
 
@@ -201,6 +211,26 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     case WM_COMMAND:
         DispatchCommand(window, LOWORD(wParam));
+        break;
+    case WM_LBUTTONDOWN:
+        OnLeftButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        break;
+    case WM_LBUTTONDBLCLK:
+        OnLeftDoubleClick(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        break;
+    case WM_RBUTTONDOWN:
+        OnRightButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
+        break;
+    case WM_MOUSEMOVE:
+        if (g_drag.DragMode != DRAG_NONE)
+            DragMouseMove(window, ClientToLogical(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        break;
+    case WM_LBUTTONUP:
+        if (g_drag.DragMode != DRAG_NONE)
+            DragLeftUp(window, ClientToLogical(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+        break;
+    case WM_CAPTURECHANGED:
+        if (reinterpret_cast<HWND>(lParam) != window) DragCaptureLost(window);
         break;
     case WM_MENUSELECT:
         if (g_win.status) {

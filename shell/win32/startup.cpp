@@ -8,6 +8,7 @@
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
+#include "shell/win32/label_view_win32.h"
 #include "shell/win32/later_parts.h"
 #include "shell/win32/menus_win32.h"
 #include "shell/win32/win_state.h"

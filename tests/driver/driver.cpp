@@ -218,6 +218,21 @@ void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
     Settle(200);
 }
 
+void ClickClient(HWND window, int x, int y) {
+    SetForegroundWindow(window);
+    Settle(100);
+    POINT point = {x, y};
+    ClientToScreen(window, &point);
+    SetCursorPos(point.x, point.y);
+    Settle(50);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Settle(300);
+}
+
 bool CaptureWindow(HWND window, const std::string& bmpPath) {
     RECT rect;
     if (!GetWindowRect(window, &rect)) return false;

@@ -53,6 +53,9 @@ void SendCommand(HWND window, int command);
 // virtual-key codes held while the key is pressed.
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers = {});
 
+// A real left click through SendInput at a client pixel of the window.
+void ClickClient(HWND window, int x, int y);
+
 // Copies the window's pixels from the screen into a 24-bit BMP file.
 bool CaptureWindow(HWND window, const std::string& bmpPath);
 

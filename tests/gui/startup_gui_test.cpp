@@ -40,9 +40,10 @@ TEST_F(MainWindowTest, ClassCaptionAndStyleFollowTheEdition) {
     char name[64];
     GetClassNameA(window_, name, sizeof name);
     EXPECT_STREQ(name, TheEdition().name);
+    // The start-up continuation's page switch sets the title.
     char caption[128];
     GetWindowTextA(window_, caption, sizeof caption);
-    EXPECT_STREQ(caption, TheEdition().versionLine);
+    EXPECT_EQ(std::string(caption), "default - " + std::string(TheEdition().name));
     LONG style = GetWindowLongA(window_, GWL_STYLE);
     EXPECT_TRUE(style & WS_CAPTION);
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -52,6 +53,22 @@ TEST_F(MainWindowTest, ClassCaptionAndStyleFollowTheEdition) {
     EXPECT_EQ(GetDlgCtrlID(g_win.toolbar), IDC_TOOLBAR);
     EXPECT_EQ(GetDlgCtrlID(g_win.status), IDC_STATUSBAR);
     EXPECT_EQ(g_view.paintingEnabled, 1);
+}
+
+// Until the first title is set the caption is the version line.
+std::string g_captionAtCreation;
+void ReadCaption(HWND window) {
+    char caption[128] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    g_captionAtCreation = caption;
+}
+
+TEST(MainWindowCreation, CaptionIsTheVersionLineUntilTheTitleIsSet) {
+    g_captionAtCreation.clear();
+    HWND window = StartMainWindowInProcess(nullptr, "", ReadCaption);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(g_captionAtCreation, TheEdition().versionLine);
+    CloseMainWindowInProcess();
 }
 
 TEST_F(MainWindowTest, WindowSizeAtEveryScale) {

@@ -37,10 +37,10 @@ protected:
     ProgramRun run_;
 };
 
-TEST_P(ProgramTest, ShowsTheVersionLineWithToolbarAndBanner) {
+TEST_P(ProgramTest, ShowsTheTitleWithToolbarAndBanner) {
     Start(nullptr);
     std::string edition = GetParam();
-    EXPECT_EQ(WindowText(run_.window), edition + " - Version 4.0");
+    EXPECT_EQ(WindowText(run_.window), "default - " + edition);
     HWND status = ChildById(run_.window, IDC_STATUSBAR);
     ASSERT_NE(status, nullptr);
     std::string banner = WindowText(status);

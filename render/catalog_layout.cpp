@@ -32,6 +32,7 @@ struct Walk {
     const CatalogPainter& painter;
     const LayoutCache& cache;
     double s;
+    LabelRect body;  // as drawn
     int style = 0x7FFFFFFF;  // none selected yet
 
     void Select(int wanted) {
@@ -40,8 +41,12 @@ struct Walk {
         painter.selectStyle(painter.context, wanted);
     }
 
+    // Lines never leave the body: a row pitch taller than the space above
+    // the first row would take tree lines and separators above it.
     void Line(int pen, double x1, double y1, double x2, double y2) {
-        painter.line(painter.context, pen, TruncUnits(x1), TruncUnits(y1), TruncUnits(x2), TruncUnits(y2));
+        auto clampX = [&](double x) { return std::clamp(TruncUnits(x), body.left, body.right); };
+        auto clampY = [&](double y) { return std::clamp(TruncUnits(y), body.bottom, body.top); };
+        painter.line(painter.context, pen, clampX(x1), clampY(y1), clampX(x2), clampY(y2));
     }
 
     // Tree lines of the row in the cell; returns the name cell's left edge.
@@ -61,10 +66,11 @@ struct Walk {
             x += step;
         }
         if (x + step > cell.right) return cell.right;
+        // The connector: down to the middle and across; an entry with more
+        // after it in its list carries the line on down (one stroke).
         double middle = (static_cast<double>(cell.top) + cell.bottom) / 2;
-        Line(PEN_TREE, x + 3 * s, top, x + 3 * s, middle);
+        Line(PEN_TREE, x + 3 * s, top, x + 3 * s, depth > 0 ? bottom : middle);
         Line(PEN_TREE, x + 3 * s, middle, x + 10 * s, middle);
-        if (depth > 0) Line(PEN_TREE, x + 3 * s, middle, x + 3 * s, bottom);
         return x + step;
     }
 
@@ -76,18 +82,19 @@ struct Walk {
         Select(EntryStyle(label, entry, cache.extStyle[row]));
         LabelRect nameCell = cell;
         int sizeLength = label->ShowSize ? FieldLength(entry.EntryComment, sizeof entry.EntryComment) : 0;
+        int32_t sizeWidth = -1;
         if (label->ShowSize) {
             TextExtent size = {0, 0};
             if (sizeLength > 0 && painter.measure(painter.context, entry.EntryComment, sizeLength, &size))
-                nameCell.right = cell.right - (size.cx + 5);
-            else
-                nameCell.right = cell.right - 5;
+                sizeWidth = size.cx;
+            nameCell.right = cell.right - ((sizeWidth > 0 ? sizeWidth : 0) + 5);
         }
         nameCell.left = TreeLines(row, cell);
         int length = ShownNameLength(entry, cache.nameLength[row], label->ShowExt);
         if (length > 0 && nameCell.right > nameCell.left)
-            painter.text(painter.context, entry.Name, length, nameCell, AlignOf(entry.Align) | TEXT_BOTTOM);
-        if (sizeLength > 0) painter.text(painter.context, entry.EntryComment, sizeLength, cell, TEXT_RIGHT | TEXT_BOTTOM);
+            painter.text(painter.context, entry.Name, length, nameCell, AlignOf(entry.Align) | TEXT_BOTTOM, -1);
+        if (sizeLength > 0)
+            painter.text(painter.context, entry.EntryComment, sizeLength, cell, TEXT_RIGHT | TEXT_BOTTOM, sizeWidth);
     }
 };
 
@@ -128,7 +135,7 @@ int LayOutCatalog(const CatalogPass& pass, const CatalogPainter& painter) {
     // The spread view shows the rows the page holds at true size.
     g.rows = truth.rows;
     const double s = pass.scale;
-    Walk walk{pass, painter, label->Layout, s};
+    Walk walk{pass, painter, label->Layout, s, g.body};
     walk.Select(STYLE_FILE);
     int next = pass.firstEntry < 0 ? 0 : pass.firstEntry;
     int drawn = 0;
@@ -160,7 +167,7 @@ int LayOutCatalog(const CatalogPass& pass, const CatalogPainter& painter) {
         LabelRect rect = {body.left + 2, TruncUnits(RowY(g, g.rows) + 5 * s) - 2, body.right - 2, body.bottom + 2};
         walk.Select(STYLE_COMMENT);
         int length = static_cast<int>(std::strlen(pass.comment));
-        if (length > 0) painter.text(painter.context, pass.comment, length, rect, TEXT_HCENTER | TEXT_VCENTER);
+        if (length > 0) painter.text(painter.context, pass.comment, length, rect, TEXT_HCENTER | TEXT_VCENTER, -1);
     }
     return drawn;
 }

@@ -25,8 +25,10 @@ struct CatalogPainter {
     void (*selectStyle)(void* context, int style);
     // Extent of a text in the selected style; false when it cannot be measured.
     bool (*measure)(void* context, const char* text, int length, TextExtent* out);
-    // One text in a rectangle (MyDrawText, no rotation).
-    void (*text)(void* context, const char* text, int length, const LabelRect& rect, int align);
+    // One text in a rectangle (MyDrawText, no rotation), never drawn beyond
+    // the body region (CatalogDrawBody). width: the text's
+    // width when the walk has measured it in the selected style, else -1.
+    void (*text)(void* context, const char* text, int length, const LabelRect& rect, int align, int32_t width);
     void (*line)(void* context, int pen, int32_t x1, int32_t y1, int32_t x2, int32_t y2);
 };
 

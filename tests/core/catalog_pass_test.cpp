@@ -47,7 +47,7 @@ struct Recorder {
         *out = {length * 6, 13};
         return true;
     }
-    static void Text(void* c, const char* text, int length, const LabelRect& rect, int align) {
+    static void Text(void* c, const char* text, int length, const LabelRect& rect, int align, int32_t) {
         auto* r = static_cast<Recorder*>(c);
         r->texts.push_back({std::string(text, length), rect, align, r->style});
     }
@@ -208,8 +208,13 @@ TEST_F(PassTest, TreeLinesCornerForTheLastEntryAndBarsBesideDescendants) {
     LabelRect cells[6];
     for (int r = 0; r < 6; ++r) cells[r] = CellRect(g, 0, r);
     int32_t left = cells[0].left;
-    // Sub (depth 1, not last): connector down to the cell bottom: 3 lines.
-    EXPECT_EQ(linesIn(cells[1]).size(), 3u);
+    // Sub (depth 1, not last): its connector runs on down to the cell bottom.
+    std::vector<Segment> sub = linesIn(cells[1]);
+    ASSERT_EQ(sub.size(), 2u);
+    EXPECT_EQ(sub[0].y1, cells[1].top - 3);
+    EXPECT_EQ(sub[0].y2, cells[1].bottom - 1);
+    EXPECT_EQ(sub[1].y1, sub[1].y2);  // and across at the middle
+    EXPECT_EQ(sub[1].x2, left + 10);
     // end.txt (depth 1, last): a corner, nothing below the middle.
     std::vector<Segment> corner = linesIn(cells[4]);
     ASSERT_EQ(corner.size(), 2u);

@@ -54,30 +54,30 @@ std::string PagePath(const std::string& dir, const Edition& e, const char* what,
 // The page alone at full size, 10 units from the picture's edges.
 bool RenderOne(const Edition& e, ZIPINFO* label, int page, const std::string& path) {
     LabelSize size = PageSizeFor(*e.profile, e.kind, page);
-    PageBitmap b = MakePageBitmap(size.width + 20, -size.height + 20);
+    Canvas b = MakePageCanvas(size.width + 20, -size.height + 20);
     RenderPage(&b, label, Drawing(e, page, 1), 10, -10);
-    bool ok = SavePageBitmap(b, path);
-    FreePageBitmap(&b);
+    bool ok = SaveCanvasBmp(b, path);
+    FreePageCanvas(&b);
     return ok;
 }
 
 // The two facing pages of the page's spread at half scale, placed as the
 // main window places them.
 bool RenderSpread(const Edition& e, ZIPINFO* label, int page, const std::string& path) {
-    PageBitmap b = MakePageBitmap(700, 560);
+    Canvas b = MakePageCanvas(700, 560);
     int first = ((page - 1) & ~1) + 1;
     for (int p = first; p <= first + 1; ++p) {
         PageOriginFor(label, *e.profile, e.kind, p, 0, 7, -6);
         DrawPage(b.dc, label, Drawing(e, p, 0));
     }
-    bool ok = SavePageBitmap(b, path);
-    FreePageBitmap(&b);
+    bool ok = SaveCanvasBmp(b, path);
+    FreePageCanvas(&b);
     return ok;
 }
 
 // Wimbrook: page 1 of the nine labels of a sheet in their grid.
 bool RenderSheet(const Edition& e, const std::string& path) {
-    PageBitmap b = MakePageBitmap(3 * 275 + 20, 3 * 300 + 20);
+    Canvas b = MakePageCanvas(3 * 275 + 20, 3 * 300 + 20);
     for (int i = 0; i < 9; ++i) {
         ZIPINFO label;
         std::memset(&label, 0, sizeof label);
@@ -86,8 +86,8 @@ bool RenderSheet(const Edition& e, const std::string& path) {
         RenderPage(&b, &label, Drawing(e, 1, 1), 10 + at.x, -10 + at.y);
         ClearLabel(&label);
     }
-    bool ok = SavePageBitmap(b, path);
-    FreePageBitmap(&b);
+    bool ok = SaveCanvasBmp(b, path);
+    FreePageCanvas(&b);
     return ok;
 }
 

@@ -36,18 +36,18 @@ bool IsDark(COLORREF c) { return GetRValue(c) + GetGValue(c) + GetBValue(c) < 15
 class PageTest : public testing::Test {
 protected:
     void SetUp() override {
-        bitmap_ = MakePageBitmap(900, 960);
+        bitmap_ = MakePageCanvas(900, 960);
         std::memset(&label_, 0, sizeof label_);
     }
     void TearDown() override {
         ClearLabel(&label_);
-        FreePageBitmap(&bitmap_);
+        FreePageCanvas(&bitmap_);
     }
     PageDrawing How(const EditionProfile& e, int kind, int page, int fullSize = 1) {
         return {&e, kind, page, fullSize, true, 0, "zip", "1,000"};
     }
     void Draw(const PageDrawing& how, int x = kX, int y = kY) {
-        ClearPageBitmap(&bitmap_);
+        ClearCanvas(&bitmap_);
         RenderPage(&bitmap_, &label_, how, x, y);
     }
     // Pixels in a logical rectangle (y up, top included, bottom excluded).
@@ -55,7 +55,7 @@ protected:
         int n = 0;
         for (int y = r.top; y > r.bottom; --y)
             for (int x = r.left; x < r.right; ++x)
-                if (test(PageBitmapPixel(bitmap_, x, y))) ++n;
+                if (test(PixelAt(bitmap_, x, y))) ++n;
         return n;
     }
     int CountColour(const LabelRect& r, COLORREF c) const {
@@ -68,7 +68,7 @@ protected:
         for (int y = top; y > bottom; --y) {
             int dark = 0;
             for (int x = x1; x < x2; ++x)
-                if (IsDark(PageBitmapPixel(bitmap_, x, y))) ++dark;
+                if (IsDark(PixelAt(bitmap_, x, y))) ++dark;
             if (dark > (x2 - x1) * 9 / 10) ++rows;
         }
         return rows;
@@ -79,7 +79,7 @@ protected:
         Ink ink = {false, r.right, r.bottom, r.left, r.top};
         for (int y = r.top; y > r.bottom; --y)
             for (int x = r.left; x < r.right; ++x) {
-                if (!IsInk(PageBitmapPixel(bitmap_, x, y))) continue;
+                if (!IsInk(PixelAt(bitmap_, x, y))) continue;
                 ink.any = true;
                 ink.left = std::min(ink.left, x);
                 ink.right = std::max(ink.right, x + 1);
@@ -93,7 +93,7 @@ protected:
     int FirstDarkRow(int x1, int x2, int y0, int y1, int step) const {
         for (int y = y0; step < 0 ? y > y1 : y < y1; y += step)
             for (int x = x1; x < x2; ++x)
-                if (IsDark(PageBitmapPixel(bitmap_, x, y))) return y;
+                if (IsDark(PixelAt(bitmap_, x, y))) return y;
         return 0;
     }
     LabelRect Body(const EditionProfile& e, int kind, int page) const {
@@ -105,7 +105,7 @@ protected:
         FillNamedList(&label_, names);
         label_.LayoutValid = 0;
     }
-    PageBitmap bitmap_;
+    Canvas bitmap_;
     ZIPINFO label_;
 };
 
@@ -151,7 +151,7 @@ TEST_F(PageTest, AnObjectAboveTheLabelLeavesItsCellsEmptyAndThePagesFlowOnByThat
     int c1 = kX + static_cast<int>(ColumnX(g, 1));
     EXPECT_EQ(RuledRows(c1 + 2, c1 + static_cast<int>(g.width) - 2, kY - 2, kY - 479), g.rows);
     // And the drawing shows exactly the entries the flow counted.
-    ClearPageBitmap(&bitmap_);
+    ClearCanvas(&bitmap_);
     PlacePage(&label_, How(kKestrinProfile, KIND_COVERS, 2), kX, kY);
     EXPECT_EQ(LayOutPage(bitmap_.dc, kKestrinProfile, KIND_COVERS, &label_, 2, 1.0, 0, nullptr), after);
 }
@@ -209,7 +209,7 @@ TEST_F(PageTest, ShowExtOffCutsTheLastExtensionAndTheLaterStyleWins) {
         int right = c.left;
         for (int y = c.top; y > c.bottom; --y)
             for (int x = c.left; x < c.right; ++x)
-                if (IsDark(PageBitmapPixel(bitmap_, x, y)) && x + 1 > right) right = x + 1;
+                if (IsDark(PixelAt(bitmap_, x, y)) && x + 1 > right) right = x + 1;
         return right - c.left;
     };
     EXPECT_GT(rowInk(0), 20);
@@ -282,12 +282,12 @@ TEST_F(PageTest, OverlappingObjectsOfOneLayerDrawTheFirstOfTheListOnTop) {
     AddSampleString(&label_, 2, LAYER_ON, {150, -150, 350, -350}, "", 0, true, 0, RGB(0, 0, 255));
     // The blue one was inserted last: element 0, drawn last, on top.
     Draw(How(kKestrinProfile, KIND_COVERS, 2));
-    EXPECT_EQ(PageBitmapPixel(bitmap_, kX + 200, kY - 200), RGB(0, 0, 255));
-    EXPECT_EQ(PageBitmapPixel(bitmap_, kX + 100, kY - 100), RGB(255, 0, 0));
+    EXPECT_EQ(PixelAt(bitmap_, kX + 200, kY - 200), RGB(0, 0, 255));
+    EXPECT_EQ(PixelAt(bitmap_, kX + 100, kY - 100), RGB(255, 0, 0));
     // A string on a lower layer stays under one above, whatever the list says.
     label_.Objects[0].rec.Layer = LAYER_BELOW;
     Draw(How(kKestrinProfile, KIND_COVERS, 2));
-    EXPECT_EQ(PageBitmapPixel(bitmap_, kX + 200, kY - 200), RGB(255, 0, 0));
+    EXPECT_EQ(PixelAt(bitmap_, kX + 200, kY - 200), RGB(255, 0, 0));
 }
 
 TEST_F(PageTest, SpineTitleUsesTheWholeSpineWithoutTheLogoAndTurnsWhenOpposed) {
@@ -383,7 +383,7 @@ TEST_F(PageTest, WimbrookSheetLabelsEachWithBodyAndStrip) {
         int x = kX + at.x, y = kY + at.y;
         EXPECT_GT(Count({x + 12, y - 2, x + 262, y - 211}, IsDark), 1000) << i;
         EXPECT_GT(CountColour({x, y - 213, x + 275, y - 225}, RGB(128, 128, 128)), 200) << i;
-        EXPECT_EQ(PageBitmapPixel(bitmap_, x, y - 100), RGB(0, 0, 0)) << i;  // outline
+        EXPECT_EQ(PixelAt(bitmap_, x, y - 100), RGB(0, 0, 0)) << i;  // outline
     }
     // The other rows of the sheet stay empty.
     EXPECT_EQ(Count({kX, kY, kX + 825, kY - 290}, IsInk), 0);

@@ -9,6 +9,7 @@
 #include "render/spine_layout.h"
 #include "render/win32/page_background_win32.h"
 #include "render/win32/text_output_win32.h"
+#include "shell/view_state.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ struct SpineResources {
     HFONT initials[4] = {};
     HFONT number[4] = {};
     double scale = -1;
+    double windowScale = -1;  // LabelFont sizes follow the window scale too
     EditionId edition = EDITION_KESTRIN;
     bool rebuild = true;
     HBRUSH purple = nullptr;
@@ -35,9 +37,11 @@ void DropFonts() {
 void PrepareResources(const EditionProfile& edition, double scale) {
     if (!g_spine.purple) g_spine.purple = CreateSolidBrush(RGB(128, 0, 128));
     if (!g_spine.pen) g_spine.pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    if (g_spine.rebuild || g_spine.scale != scale || g_spine.edition != edition.id) {
+    if (g_spine.rebuild || g_spine.scale != scale || g_spine.windowScale != g_view.windowScale ||
+        g_spine.edition != edition.id) {
         DropFonts();
         g_spine.scale = scale;
+        g_spine.windowScale = g_view.windowScale;
         g_spine.edition = edition.id;
         g_spine.rebuild = false;
     }

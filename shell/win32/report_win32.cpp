@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
 #include "shell/report.h"
 #include "shell/win32/win_state.h"
@@ -17,4 +18,5 @@ void InstallWin32Hooks() {
     SetReportHook(ShowReport);
     SetExitHook(EndProcess);
     InstallWin32DateHook();
+    InstallWin32CatalogHooks();
 }

@@ -8,6 +8,7 @@
 #include "catalog/disk_facts.h"
 #include "catalog/listing.h"
 #include "catalog/read_disk.h"
+#include "catalog/text_field.h"
 #include "editions/edition.h"
 
 namespace {
@@ -48,7 +49,11 @@ bool VolumeSpace(const char* root, uint64_t* totalBytes, uint64_t* freeBytes) {
 }
 
 bool VolumeLabel(const char* root, char* label, int size) {
-    return GetVolumeInformationA(root, label, static_cast<DWORD>(size), nullptr, nullptr, nullptr, nullptr, 0) != 0;
+    // Room for any label the system may hold; the caller's field takes what fits.
+    char whole[MAX_PATH + 1] = "";
+    if (!GetVolumeInformationA(root, whole, sizeof whole, nullptr, nullptr, nullptr, nullptr, 0)) return false;
+    CopyText(label, static_cast<size_t>(size), whole);
+    return true;
 }
 
 const DiskQueries kDiskQueries = {VolumeSpace, VolumeLabel};

@@ -134,6 +134,7 @@ def names(t):
 
 
 def tracks(t):
+    write(t / ".windows-label", "Tracks " + "x" * 93 + "\n")  # 100 characters
     for number, frames in ((1, 75 * 245 + 74), (12, 75 * 600)):
         data = bytearray(44)
         data[32:35] = frames.to_bytes(3, "little")

@@ -193,6 +193,7 @@ TEST_F(DiskTest, ZipAndArjArchivesAsFolders) {
 TEST_F(DiskTest, AudioTrackFilesAreTimedInDovantel) {
     EXPECT_EQ(Scan(kTracks, 0, kDovantelProfile), "Track01.cda| 4:05, Track12.cda| 10:00, Track1x.cda|44");
     EXPECT_EQ(Scan(kTracks, 0, kKestrinProfile), "Track01.cda|44, Track12.cda|44, Track1x.cda|44");
+    EXPECT_EQ(std::string(label.VolumeName), "Tracks " + std::string(56, 'x'));  // a long label cut to 63
 }
 
 TEST_F(DiskTest, AnEmptyDriveGivesAnEmptyCatalogWithFreshFacts) {

@@ -81,8 +81,8 @@ def archives(t):
         info.extra = b"\xfe\xca" + (3000).to_bytes(2, "little") + b"e" * 3000
         z.writestr(info, b"12345")
         z.writestr("after/extra.txt", b"x" * 700)
-        z.writestr("win\\path.txt", b"p")
-        z.writestr("WIN\\other.txt", b"oo")
+        z.writestr("src\\main.c", b"p")
+        z.writestr("SRC\\util.c", b"oo")
     run(["arj", "a", "-r", "-y", str(t / "old.arj"), "src/main.c", "SRC/util.c", "docs/readme.txt"], src)
     data = (t / "old.arj").read_bytes()
     main_end = 4 + int.from_bytes(data[2:4], "little") + 4 + 2  # no extended headers from arj

@@ -181,7 +181,7 @@ TEST_F(DiskTest, ZipAndArjArchivesAsFolders) {
               "archive.zip.bak|" + SizeOf("G:\\archive.zip.bak") + folded + ", dir.zip|[dir]{inside.txt|28}, "
               "empty.zip|22, longcomment.zip|2K, nofirst.arj|57, old.arj|" + SizeOf("G:\\old.arj") +
               "{docs|[dir]{readme.txt|8}, src|[dir]{main.c|29, util.c|10}}, pack.zip|" + SizeOf("G:\\pack.zip") +
-              folded + ", python.zip|6K{after|[dir]{extra.txt|700}, commented.txt|5, win|[dir]{other.txt|2, path.txt|1}}");
+              folded + ", python.zip|6K{after|[dir]{extra.txt|700}, commented.txt|5, src|[dir]{main.c|1, util.c|2}}");
     std::string rootOnly = "archive.zip.bak|" + SizeOf("G:\\archive.zip.bak") + folded + ", dir.zip|[dir], ";
     EXPECT_EQ(Scan(kArchives, 0).substr(0, rootOnly.size()), rootOnly);
     g_scan.ScanArchives = 0;

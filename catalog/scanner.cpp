@@ -149,8 +149,11 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
         return record;
     }
 
+    // Every entry is cleared as it is recorded, so the block itself is not
+    // zero-filled: most folders use a few of its 256 entries.
     int capacity = kBlock;
-    CatalogEntry* entries = NewEntries(capacity, kFirstArrayFailure);
+    auto* entries = static_cast<CatalogEntry*>(std::malloc(sizeof(CatalogEntry) * kBlock));
+    if (!entries) FatalError(kFirstArrayFailure);
     int count = 0;
     bool more = true;
     bool placeholder = false;
@@ -165,7 +168,6 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
             auto* grown = static_cast<CatalogEntry*>(
                 std::realloc(entries, sizeof(CatalogEntry) * static_cast<size_t>(capacity + kBlock)));
             if (!grown) FatalError(kGrowFailure);
-            std::memset(grown + capacity, 0, sizeof(CatalogEntry) * kBlock);
             entries = grown;
             capacity += kBlock;
         }

@@ -1,6 +1,6 @@
 #include "render/win32/page_render_win32.h"
 
-#include "catalog/text_field.h"
+#include "catalog/macros.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
 #include "render/label_geometry.h"
@@ -16,16 +16,13 @@
 
 namespace {
 
-constexpr size_t kCommentRoom = 2048;
-
-void ExpandComment(const ZIPINFO* label, char (&out)[kCommentRoom]) { CopyField(out, label->Comment); }
 
 void DrawCatalog(HDC dc, ZIPINFO* label, const PageDrawing& how, double scale) {
     const EditionProfile& edition = *how.edition;
     if (!PageCarriesEntries(edition, label->LblFmt, how.kind, how.page)) return;
     int first = FirstEntryOfPage(label, edition, how.kind, how.page);
-    char comment[kCommentRoom];
-    ExpandComment(label, comment);
+    char comment[kExpandedCommentSize];
+    ExpandMacros(label, comment);
     LayOutPage(dc, edition, how.kind, label, how.page, scale, first, comment);
 }
 

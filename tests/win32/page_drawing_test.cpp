@@ -257,6 +257,28 @@ TEST_F(PageTest, PageOneWithTheCommentHoldsOneRowFewerThanAPageOfTheSameSize) {
     EXPECT_EQ(page1, page3 - 1);
 }
 
+TEST_F(PageTest, TheCommentRowShowsItsMacrosExpanded) {
+    PrepareSampleLook(&label_, kKestrinProfile);
+    FillSampleList(&label_, 5, "entry%03d.txt");
+    label_.LblFmt = 3;  // entries on page 1 only
+    label_.NumFolders = 7;
+    LabelRect body = Body(kKestrinProfile, KIND_COVERS, 1);
+    ColumnGeometry g = ComputeColumnGeometry(kKestrinProfile, body, 1.0, 3, 13, 13, true);
+    LabelRect foot = {body.left + 2, static_cast<int>(RowY(g, g.rows)) - 2, body.right - 2, body.bottom + 2};
+    // "%folders%" stands for one digit: its ink is far narrower than the
+    // nine characters of the macro itself.
+    CopyField(label_.Comment, "%folders%");
+    Draw(How(kKestrinProfile, KIND_COVERS, 1));
+    Ink expanded = InkBox(foot);
+    CopyField(label_.Comment, "%Folders%");  // wrong case: no macro, drawn as text
+    Draw(How(kKestrinProfile, KIND_COVERS, 1));
+    Ink literal = InkBox(foot);
+    ASSERT_TRUE(expanded.any);
+    ASSERT_TRUE(literal.any);
+    EXPECT_LT(expanded.right - expanded.left, 12);
+    EXPECT_GT(literal.right - literal.left, 30);
+}
+
 TEST_F(PageTest, LayersBelowOnAndAboveTheCatalog) {
     PrepareSampleLook(&label_, kKestrinProfile);
     FillSampleList(&label_, 200, "entry-with-a-long-name-%03d.txt");

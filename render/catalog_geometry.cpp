@@ -5,11 +5,6 @@
 
 namespace {
 
-int32_t Trunc(double value) {
-    if (!(value > INT32_MIN) || !(value < INT32_MAX)) return value > 0 ? INT32_MAX : INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 bool HasObstacleOnPage(const ZIPINFO* label, int page) {
     for (int i = 0; i < label->NumObjects && label->Objects; ++i) {
         const ObjectRecord& rec = label->Objects[i].rec;
@@ -19,6 +14,11 @@ bool HasObstacleOnPage(const ZIPINFO* label, int page) {
 }
 
 }  // namespace
+
+int32_t TruncUnits(double value) {
+    if (!(value > INT32_MIN) || !(value < INT32_MAX)) return value > 0 ? INT32_MAX : INT32_MIN;
+    return static_cast<int32_t>(value);
+}
 
 ColumnGeometry ComputeColumnGeometry(const EditionProfile& edition, const LabelRect& body, double scale,
                                      int columns, int fontHeight, int dirFontHeight, bool commentRow) {
@@ -33,7 +33,7 @@ ColumnGeometry ComputeColumnGeometry(const EditionProfile& edition, const LabelR
         if (commentRow && g.rows > 0) --g.rows;
     }
     bool narrowGap = edition.id == EDITION_WIMBROOK || g.columns >= 3;
-    g.gap = Trunc((narrowGap ? 5 : 10) * scale) * scale;
+    g.gap = TruncUnits((narrowGap ? 5 : 10) * scale) * scale;
     if (g.columns > 0)
         g.width = (static_cast<double>(body.right) - body.left - g.columns * 2 * g.gap) / g.columns;
     return g;
@@ -46,7 +46,7 @@ double RowY(const ColumnGeometry& g, int row) { return g.body.top - 25 * g.scale
 LabelRect CellRect(const ColumnGeometry& g, int column, int row) {
     double x = ColumnX(g, column), y = RowY(g, row);
     // The cell reaches from just below the line up one row pitch.
-    return {Trunc(x + g.scale), Trunc(y + g.pitch) + 2, Trunc(x + g.width - g.scale), Trunc(y - g.scale)};
+    return {TruncUnits(x + g.scale), TruncUnits(y + g.pitch) + 2, TruncUnits(x + g.width - g.scale), TruncUnits(y - g.scale)};
 }
 
 bool AreaBlocked(const ZIPINFO* label, int page, const LabelRect& area, double scale, int32_t originX,

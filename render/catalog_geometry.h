@@ -26,6 +26,10 @@ struct ColumnGeometry {
 ColumnGeometry ComputeColumnGeometry(const EditionProfile& edition, const LabelRect& body, double scale,
                                      int columns, int fontHeight, int dirFontHeight, bool commentRow);
 
+// A coordinate of the geometry truncated toward zero to a label unit
+// (clamped to the 32-bit range).
+int32_t TruncUnits(double value);
+
 // Left edge of column k, x(k).
 double ColumnX(const ColumnGeometry& geometry, int column);
 // Line row r stands on, y(r).

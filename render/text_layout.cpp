@@ -138,6 +138,11 @@ bool MeasureTextOn(const TextDevice& device, const char* text, int length, int r
 
 void DrawTextOn(const TextDevice& device, const char* text, int length, const LabelRect& rect, int align,
                 int rotation) {
+    DrawMeasuredTextOn(device, text, length, rect, align, rotation, nullptr);
+}
+
+void DrawMeasuredTextOn(const TextDevice& device, const char* text, int length, const LabelRect& rect, int align,
+                        int rotation, const TextExtent* firstLine) {
     if (!text) return;
     int n = TextLengthOf(text, length);
     LabelRect clip = TextClipRect(rect);
@@ -146,7 +151,8 @@ void DrawTextOn(const TextDevice& device, const char* text, int length, const La
     TextLine line;
     if (!NextTextLine(text, n, &pos, &line)) return;
     TextExtent first;
-    int32_t lh = LineHeightOf(device, text, line, rotation, &first);
+    int32_t lh = firstLine ? firstLine->cy : LineHeightOf(device, text, line, rotation, &first);
+    if (firstLine) first = *firstLine;
     int32_t th = lines * lh;
     int32_t cx = first.cx;
     for (int index = 0;; ++index) {

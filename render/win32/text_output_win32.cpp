@@ -1,23 +1,33 @@
 #include "render/win32/text_output_win32.h"
 
+#include <algorithm>
+
 #include "document/win32/font_desc_win32.h"
 #include "render/label_font.h"
 #include "shell/view_state.h"
 
 namespace {
 
-bool Extent32(void* context, const char* text, int length, TextExtent* out) {
+bool Extent32On(HDC dc, const char* text, int length, TextExtent* out) {
     SIZE size;
-    if (!GetTextExtentPoint32A(static_cast<HDC>(context), text, length, &size)) return false;
+    if (!GetTextExtentPoint32A(dc, text, length, &size)) return false;
     *out = {size.cx, size.cy};
     return true;
 }
 
-bool ExtentOlder(void* context, const char* text, int length, TextExtent* out) {
+bool ExtentOlderOn(HDC dc, const char* text, int length, TextExtent* out) {
     SIZE size;
-    if (!GetTextExtentPointA(static_cast<HDC>(context), text, length, &size)) return false;
+    if (!GetTextExtentPointA(dc, text, length, &size)) return false;
     *out = {size.cx, size.cy};
     return true;
+}
+
+bool Extent32(void* context, const char* text, int length, TextExtent* out) {
+    return Extent32On(static_cast<HDC>(context), text, length, out);
+}
+
+bool ExtentOlder(void* context, const char* text, int length, TextExtent* out) {
+    return ExtentOlderOn(static_cast<HDC>(context), text, length, out);
 }
 
 bool Output(void* context, int32_t x, int32_t y, const LabelRect& clip, const char* text, int length) {
@@ -33,9 +43,43 @@ bool Output(void* context, int32_t x, int32_t y, const LabelRect& clip, const ch
     return drawn != FALSE;
 }
 
+bool TargetExtent32(void* context, const char* text, int length, TextExtent* out) {
+    return Extent32On(static_cast<GdiTextTarget*>(context)->dc, text, length, out);
+}
+
+bool TargetExtentOlder(void* context, const char* text, int length, TextExtent* out) {
+    return ExtentOlderOn(static_cast<GdiTextTarget*>(context)->dc, text, length, out);
+}
+
+bool TargetOutput(void* context, int32_t x, int32_t y, const LabelRect& clip, const char* text, int length) {
+    auto* target = static_cast<GdiTextTarget*>(context);
+    const LabelRect& b = target->bound;
+    RECT rect = {std::max(clip.left, b.left), std::min(clip.top, b.top), std::min(clip.right, b.right),
+                 std::max(clip.bottom, b.bottom)};
+    TextExtent known = target->knownExtent;
+    target->knownExtent = {0, 0};
+    if (rect.left >= rect.right || rect.top <= rect.bottom) return true;  // nothing of it would show
+    // A margin for glyphs that reach past their advance (italic overhang).
+    int32_t margin = known.cy / 3 + 2;
+    bool inside = known.cx > 0 && known.cy > 0 && x - margin >= rect.left && x + known.cx + margin <= rect.right &&
+                  y <= rect.top && y - known.cy >= rect.bottom;
+    if (inside) return ExtTextOutA(target->dc, x, y, 0, nullptr, text, static_cast<UINT>(length), nullptr) != FALSE;
+    return ExtTextOutA(target->dc, x, y, ETO_CLIPPED, &rect, text, static_cast<UINT>(length), nullptr) != FALSE;
+}
+
 }  // namespace
 
 TextDevice GdiTextDevice(HDC dc) { return {dc, Extent32, ExtentOlder, Output}; }
+
+void SetTextOutputState(HDC dc) {
+    SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    SetTextCharacterExtra(dc, 0);
+    SetBkMode(dc, TRANSPARENT);
+}
+
+TextDevice GdiTextDeviceInState(GdiTextTarget* target) {
+    return {target, TargetExtent32, TargetExtentOlder, TargetOutput};
+}
 
 bool MeasureText(HDC dc, const char* text, int length, int rotation, TextExtent* out) {
     return MeasureTextOn(GdiTextDevice(dc), text, length, rotation, out);

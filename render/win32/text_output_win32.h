@@ -31,3 +31,21 @@ int FontLineHeight(HDC dc, const FontDesc& font);
 // The device calls of text output, for the core's MeasureTextOn and
 // DrawTextOn.
 TextDevice GdiTextDevice(HDC dc);
+
+// For a pass that draws many texts: sets once the text state each line
+// of MyDrawText is drawn in (left-top alignment without updating the
+// current position, no extra character spacing, transparent background);
+// the caller restores the device afterwards (SaveDC / RestoreDC).
+void SetTextOutputState(HDC dc);
+// Device calls whose output relies on that state instead of setting and
+// restoring it around every line, and clips every line to the bound as
+// well as to its own rectangle. The target must outlive the calls.
+struct GdiTextTarget {
+    HDC dc;
+    LabelRect bound;
+    // When the caller knows the next line's extent (0 width: unknown), a
+    // line that lies inside its clip is drawn without clipping: the same
+    // pixels, for less work. Reset after each line.
+    TextExtent knownExtent;
+};
+TextDevice GdiTextDeviceInState(GdiTextTarget* target);

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
 #include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
@@ -22,4 +23,5 @@ void InstallWin32Hooks() {
     InstallWin32DateHook();
     InstallWin32SettingsStore(TheEdition().iniFile, TheEdition().settingsRoot);
     InstallStringMeasureHook();
+    InstallWin32CatalogHooks();
 }

@@ -1,0 +1,13 @@
+#include "catalog/listing.h"
+
+namespace {
+void* NoFirst(const char*, ListingRecord*) { return nullptr; }
+int NoNext(void*, ListingRecord*) { return 0; }
+void NoClose(void*) {}
+
+const ListingSource kNoListing = {NoFirst, NoNext, NoClose};
+const ListingSource* g_system = &kNoListing;
+}  // namespace
+
+void SetSystemListing(const ListingSource* source) { g_system = source ? source : &kNoListing; }
+const ListingSource& SystemListing() { return *g_system; }

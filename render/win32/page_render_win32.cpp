@@ -1,0 +1,83 @@
+#include "render/win32/page_render_win32.h"
+
+#include "catalog/macros.h"
+#include "document/program_settings.h"
+#include "editions/edition.h"
+#include "render/label_geometry.h"
+#include "render/page_flow.h"
+#include "render/page_layers.h"
+#include "render/page_rects.h"
+#include "render/win32/catalog_layout_win32.h"
+#include "render/win32/page_background_win32.h"
+#include "render/win32/page_number_win32.h"
+#include "render/win32/placed_objects_win32.h"
+#include "render/win32/spine_win32.h"
+#include "shell/view_state.h"
+
+namespace {
+
+
+void DrawCatalog(HDC dc, ZIPINFO* label, const PageDrawing& how, double scale) {
+    const EditionProfile& edition = *how.edition;
+    if (!PageCarriesEntries(edition, label->LblFmt, how.kind, how.page)) return;
+    int first = FirstEntryOfPage(label, edition, how.kind, how.page);
+    char comment[kExpandedCommentSize];
+    ExpandMacros(label, comment);
+    LayOutPage(dc, edition, how.kind, label, how.page, scale, first, comment);
+}
+
+void DrawOutline(HDC dc, const ZIPINFO& label, const PageDrawing& how, double scale) {
+    BorderPen border = BorderPenFor(how.border, how.onPaper);
+    if (!border.draw) return;
+    static const int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
+    int style = border.line >= 0 && border.line < 5 ? kStyles[border.line] : PS_SOLID;
+    HPEN pen = CreatePen(style, border.width, border.color);
+    if (!pen) return;
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    int oldMode = SetBkMode(dc, TRANSPARENT);
+    LabelRect r = PageRectAt(label, scale);
+    Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+}  // namespace
+
+PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper) {
+    return {&TheEdition(), g_view.labelKind, page, fullSize, onPaper, g_settings.Border, g_settings.Initials,
+            g_settings.Number};
+}
+
+void DrawPage(HDC dc, ZIPINFO* label, const PageDrawing& how) {
+    const EditionProfile& edition = *how.edition;
+    double scale = how.fullSize ? 1.0 : 0.5;
+    PaintPageBackground(dc, edition, *label, how.page, scale, how.page == 1);
+    DrawPlacedObjects(dc, label, LAYER_BELOW, how.page, how.fullSize);
+    DrawSpine(dc, edition, label, how.page, scale, how.initials, how.number);
+    DrawCatalog(dc, label, how, scale);
+    if (how.kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK)
+        DrawBookletPageNumber(dc, *label, how.page, how.fullSize);
+    DrawPlacedObjects(dc, label, LAYER_ON, how.page, how.fullSize);
+    DrawPlacedObjects(dc, label, LAYER_ABOVE, how.page, how.fullSize);
+    DrawOutline(dc, *label, how, scale);
+}
+
+void DrawPage(HDC dc, ZIPINFO* label, int page, int fullSize, bool onPaper) {
+    DrawPage(dc, label, ProgramPageDrawing(page, fullSize, onPaper));
+}
+
+void PlacePage(ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y) {
+    LabelSize size = PageSizeFor(*how.edition, how.kind, how.page);
+    label->LabelOriginX = x;
+    label->LabelOriginY = y;
+    label->PageWidth = size.width;
+    label->PageHeight = size.height;
+}
+
+void DrawPageAt(HDC dc, ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y) {
+    PlacePage(label, how, x, y);
+    DrawPage(dc, label, how);
+}

@@ -1,5 +1,6 @@
 // The page painter as the main window calls it: one page of a label at the
-// record's LabelOrigin and PageSize, at full size or half size.
+// record's LabelOrigin and PageSize, at full size or half size, and the
+// page's outline alone (to erase the spread view's highlight).
 #pragma once
 #include <windows.h>
 
@@ -7,6 +8,7 @@
 
 void PaintLabelPage(HDC dc, ZIPINFO* label, int page, int fullSize);
 
-// The page's outline as the painter draws it, at half size in the spread
-// view; used to erase the spread highlight.
+// The page's edge drawn again as the painter leaves it: the page's
+// background colour under the outline in the "Border" style, so that no
+// pixel of a line drawn over it stays.
 void PaintPageOutline(HDC dc, const ZIPINFO& label, bool half);

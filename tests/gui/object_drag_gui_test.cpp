@@ -185,27 +185,33 @@ TEST_F(DragGuiTest, FrontObjectOfALayerAndAnObjectAboveTheLabelAreHitFirst) {
 
 TEST_F(DragGuiTest, SelectionFrameIsGreenWithInvertedHandlesExceptOnSelfSizingStrings) {
     View(1);
-    g_currentLabel->BkgndColor = 0xFFFFFF;
-    AddObject(OBJECT_PICTURE, 1, LAYER_ON, {20, -20, 120, -120});
-    ClickAt(window_, Middle(Object()));
-    RepaintNow(window_);
-    PageOrigin(g_currentLabel, 1);
-    LabelRect frame = PageUnitsToLogical(ObjectRect(Object()), *g_currentLabel, false);
-    EXPECT_GT(CountPixels(window_, {frame.left + 20, frame.top + 1, frame.right - 20, frame.top - 1}, RGB(0, 255, 0)),
-              10);
-    // Inside the top-left handle the white picture area is inverted to black.
-    EXPECT_EQ(PixelAt(window_, {frame.left + 4, frame.top - 4}), RGB(0, 0, 0));
-    ClickAt(window_, At(250, -30));
+    AddObject(OBJECT_PICTURE, 1, LAYER_ON, {40, -40, 140, -140});
     AddObject(OBJECT_STRING, 1, LAYER_ON, {150, -150, 250, -210}, true);
+    PageOrigin(g_currentLabel, 1);
+    LabelRect picture = PageUnitsToLogical(ObjectRect(Object(0)), *g_currentLabel, false);
+    LabelRect string = PageUnitsToLogical(ObjectRect(Object(1)), *g_currentLabel, false);
+    // What lies under the handles before anything is selected.
+    LabelPoint pictureHandle = {picture.left + 4, picture.top - 4}, stringHandle = {string.left + 4, string.top - 4};
+    COLORREF underPicture = PixelAt(window_, pictureHandle), underString = PixelAt(window_, stringHandle);
+    auto frameInk = [this](const LabelRect& f) {
+        return CountPixels(window_, {f.left + 20, f.top + 1, f.right - 20, f.top - 1}, RGB(0, 255, 0));
+    };
+    EXPECT_EQ(frameInk(picture), 0);
+
+    ClickAt(window_, Middle(Object(0)));
+    RepaintNow(window_);
+    EXPECT_GT(frameInk(picture), 10);
+    EXPECT_EQ(PixelAt(window_, pictureHandle), underPicture ^ 0xFFFFFF) << "the handle inverts what lies under it";
+
     ClickAt(window_, At(200, -180));
     ASSERT_EQ(g_view.selectionKind, SELECTED_STRING);
     RepaintNow(window_);
+    EXPECT_EQ(frameInk(picture), 0) << "the old frame is gone";
+    EXPECT_EQ(PixelAt(window_, pictureHandle), underPicture);
     PageOrigin(g_currentLabel, 1);
-    LabelRect string = PageUnitsToLogical(ObjectRect(Object()), *g_currentLabel, false);
-    EXPECT_GT(CountPixels(window_, {string.left + 20, string.top + 1, string.right - 20, string.top - 1},
-                          RGB(0, 255, 0)),
-              10);
-    EXPECT_EQ(PixelAt(window_, {string.left + 4, string.top - 4}), RGB(255, 255, 255)) << "no handles";
+    string = PageUnitsToLogical(ObjectRect(Object(0)), *g_currentLabel, false);
+    EXPECT_GT(frameInk(string), 10);
+    EXPECT_EQ(PixelAt(window_, stringHandle), underString) << "a self-sizing string has no handles";
 }
 
 TEST_F(DragGuiTest, LosingTheCaptureEndsTheDragAndErasesTheBand) {

@@ -3,7 +3,11 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "catalog/labels.h"
+#include "document/object_list.h"
+#include "render/page_origin.h"
 #include "shell/view_points.h"
+#include "shell/view_state.h"
 
 namespace {
 
@@ -51,6 +55,22 @@ int HitTestHandlesAt(const ObjectRecord& rec, LabelPoint q, bool half) {
     if (leftBand && Between(y, n, n + d)) return HANDLE_LEFT_MIDDLE;
     if (rightBand && Between(y, n, n + d)) return HANDLE_RIGHT_MIDDLE;
     return HANDLE_NONE;
+}
+
+int HitTestObjects(LabelPoint logical) {
+    ZIPINFO* label = g_currentLabel;
+    if (!label) return -1;
+    PageOrigin(label, g_view.currentPage);
+    return HitTestObjectsAt(*label, g_view.currentPage, LogicalToPageUnits(logical, *label, HalfSizeView()));
+}
+
+int HitTestHandles(LabelPoint logical) {
+    ZIPINFO* label = g_currentLabel;
+    PlacedObject* object = label ? SelectedObject(label) : nullptr;
+    if (!object) return HANDLE_NONE;
+    PageOrigin(label, object->rec.Page);
+    bool half = HalfSizeView();
+    return HitTestHandlesAt(object->rec, LogicalToPageUnits(logical, *label, half), half);
 }
 
 LabelPoint HandleAnchor(const ObjectRecord& rec, int handle) {

@@ -34,6 +34,12 @@ int HitTestObjectsAt(const ZIPINFO& label, int page, LabelPoint q);
 // view and 16 at half size. A string that sizes itself has no handles.
 int HitTestHandlesAt(const ObjectRecord& rec, LabelPoint q, bool half);
 
+// The same for the shell's view: a logical point over the current label's
+// current page (placed here by PageOrigin), and the selected object's
+// handle under a logical point (its page placed); -1 for none.
+int HitTestObjects(LabelPoint logical);
+int HitTestHandles(LabelPoint logical);
+
 // The point of the object a handle drags, in label units.
 LabelPoint HandleAnchor(const ObjectRecord& rec, int handle);
 

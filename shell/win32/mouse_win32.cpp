@@ -47,7 +47,7 @@ void OnLeftButtonDown(HWND window, int x, int y, WPARAM keys) {
     LabelPoint q = PlaceCurrentPage(p);
     ZIPINFO* label = g_currentLabel;
     int page = g_view.currentPage;
-    if (HitTestObjectsAt(*label, page, q) < 0) {
+    if (HitTestObjects(p) < 0) {
         if (Floppy()) {
             int cell = SheetMapLabelAt(p, g_view.originX, g_view.originY);
             if (g_view.labelKind == KIND_SHEET && !OnPage(*label, q) && cell >= 0) {
@@ -78,7 +78,7 @@ void OnLeftDoubleClick(HWND window, int x, int y, WPARAM keys) {
     const ZIPINFO& label = *g_currentLabel;
     DoubleClick click = {};
     click.shift = (keys & MK_SHIFT) != 0;
-    click.objectHit = HitTestObjectsAt(label, g_view.currentPage, q) >= 0;
+    click.objectHit = HitTestObjects(p) >= 0;
     click.stringSelected = g_view.selectionKind == SELECTED_STRING;
     click.region = click.objectHit ? REGION_NONE : RegionAt(TheEdition(), g_view.labelKind, g_view.currentPage, q);
     click.page = g_view.currentPage;
@@ -104,7 +104,7 @@ void OnRightButtonDown(HWND window, int x, int y, WPARAM) {
     RefreshPagePopupChecks(g_menus.pagePopup);
 
     HMENU popup = g_menus.pagePopup;
-    int hit = HitTestObjectsAt(*label, page, q);
+    int hit = HitTestObjects(p);
     if (hit >= 0) {
         SelectPlacedObject(hit);
         PageOrigin(label, page);

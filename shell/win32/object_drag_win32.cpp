@@ -140,17 +140,14 @@ void DrawSelectionFrame(HDC dc, bool printing) {
 
 void PressOnPage(HWND window, LabelPoint p, WPARAM keys) {
     ZIPINFO* label = g_currentLabel;
-    int page = g_view.currentPage;
-    bool half = HalfSizeView();
-    PageOrigin(label, page);
-    SelectPlacedObject(HitTestObjectsAt(*label, page, LogicalToPageUnits(p, *label, half)));
+    SelectPlacedObject(HitTestObjects(p));
     SetStatusText("Ready");
     PlacedObject* object = SelectedObject(label);
     if (!object) return;
     const ObjectRecord& rec = object->rec;
     SetStatusText(PositionAndSizeText(rec).c_str());
-    LabelPoint q = LogicalToPageUnits(p, *label, half);
-    int handle = HitTestHandlesAt(rec, q, half);
+    int handle = HitTestHandles(p);
+    LabelPoint q = LogicalToPageUnits(p, *label, HalfSizeView());
     g_drag.start = p;
     g_drag.before = ObjectRect(rec);
     if (handle < 0 || (keys & (MK_SHIFT | MK_CONTROL))) {

@@ -7,10 +7,14 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
+#include "catalog/labels.h"
 #include "document/object_list.h"
 #include "shell/object_drag.h"
 #include "shell/object_hit_test.h"
+#include "render/page_origin.h"
 #include "shell/view_points.h"
+#include "shell/view_state.h"
+#include "tests/core/program_state.h"
 
 namespace {
 
@@ -233,6 +237,38 @@ TEST(ViewPoints, SpreadViewDoublesLabelUnitsAndHalvesRectangles) {
     EXPECT_TRUE(HalfSizeView(kKestrinProfile, 0));
     EXPECT_FALSE(HalfSizeView(kKestrinProfile, 1));
     EXPECT_FALSE(HalfSizeView(kWimbrookProfile, 0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ObjectHitTest, ShellViewHitTestsPlaceTheCurrentPage) {
+    ResetProgramState(kKestrinProfile);
+    g_view.labelKind = KIND_BOOKLET;
+    g_view.currentPage = 4;
+    g_view.fullSize = 0;
+    g_view.originY = -35;
+    PlacedObject o;
+    std::memset(&o, 0, sizeof o);
+    o.rec = Rect(100, -100, 300, -260);
+    o.rec.Page = 4;
+    ASSERT_TRUE(InsertObjectAtHead(g_currentLabel, o));
+    // Leave the record placed for another page: the hit test places page 4.
+    PageOrigin(g_currentLabel, 3);
+    ZIPINFO page4;
+    std::memset(&page4, 0, sizeof page4);
+    PageOrigin(&page4, 4);
+    LabelPoint topLeft = {page4.LabelOriginX + 50, page4.LabelOriginY - 50};  // (100, -100) at half size
+    EXPECT_EQ(HitTestObjects(topLeft), 0);
+    EXPECT_EQ(HitTestObjects({topLeft.x - 1, topLeft.y}), -1);
+    EXPECT_EQ(HitTestHandles(topLeft), HANDLE_NONE) << "nothing selected";
+    SelectListObject(g_currentLabel, 0);
+    EXPECT_EQ(HitTestHandles({topLeft.x + 8, topLeft.y - 8}), HANDLE_TOP_LEFT) << "16 label units";
+    EXPECT_EQ(HitTestHandles({topLeft.x + 9, topLeft.y - 8}), HANDLE_NONE);
+    g_view.currentPage = 3;
+    EXPECT_EQ(HitTestObjects(topLeft), -1) << "another page's objects are not hit";
+    ResetProgramState(kKestrinProfile);
 }
 
 }  // namespace

@@ -105,6 +105,12 @@ TEST_F(LabelPicturesTest, SampleLabelInBothViewsAtEveryScale) {
             ReleaseDC(window_, dc);
             EXPECT_EQ(colour, kBackColor);
             SaveWindowPicture(window_, name + "-" + view);
+            if (scale == 1.0) {
+                SwitchPage(g_view.currentLabel, 2);
+                RepaintNow(window_);
+                EXPECT_GT(InkOnBody(2), 50) << "the second page carries catalog text";
+                SaveWindowPicture(window_, name + "-" + view + "-page2");
+            }
         }
     }
     EXPECT_TRUE(g_reports.empty()) << g_reports.front();

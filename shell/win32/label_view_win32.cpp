@@ -7,7 +7,6 @@
 #include "render/page_rects.h"
 #include "render/text_layout.h"
 #include "render/win32/text_output_win32.h"
-#include "shell/object_drag.h"
 #include "shell/page_clicks.h"
 #include "shell/page_markers.h"
 #include "shell/report.h"

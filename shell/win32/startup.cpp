@@ -24,11 +24,13 @@ void StartupContinuation(HWND window) {
     ReleaseDC(window, dc);
 
     ScaleWindow(g_view.windowScale);
+    // Shown without painting at once: the catalog's rows need the line
+    // heights measured next, so the first paint comes after them.
     ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
 
     MeasureMainFontHeights();
     SwitchPage(0, 1);
+    RequestRepaint();
 
     if (TakeMissingDrive()) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
 

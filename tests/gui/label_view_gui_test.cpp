@@ -292,6 +292,21 @@ TEST_F(LabelViewTest, PageMarkersAreDrawnBesideThePage) {
         << "below the page";
 }
 
+TEST_F(LabelViewTest, TheFirstPaintRulesRowsAtTheMeasuredLineHeights) {
+    // Painted before the heights were measured, an empty lined label came
+    // out as solid black columns (a row for every unit).
+    ASSERT_GT(g_currentLabel->FontHeight, 0);
+    ASSERT_EQ(g_currentLabel->Lined, 1);
+    LabelRect body;
+    ASSERT_TRUE(GetTextRect(TheEdition(), g_view.labelKind, 1, &body));
+    PageOrigin(g_currentLabel, 1);
+    LabelRect area = InflateLabelRect(PageUnitsToLogical(body, *g_currentLabel, HalfSizeView()), -5);
+    int black = CountPixels(window_, area, RGB(0, 0, 0));
+    int white = CountPixels(window_, area, RGB(255, 255, 255));
+    EXPECT_GT(black, 0) << "the rows are ruled";
+    EXPECT_GT(white, 3 * black) << "between thin rules";
+}
+
 TEST_F(LabelViewTest, APageTheKindLacksIsBroughtBackBeforeItIsDrawn) {
     g_view.labelKind = KIND_COVERS;
     g_view.currentPage = 5;

@@ -26,8 +26,10 @@ void DrawCatalog(HDC dc, ZIPINFO* label, const PageDrawing& how, double scale) {
     LayOutPage(dc, edition, how.kind, label, how.page, scale, first, comment);
 }
 
-void DrawOutline(HDC dc, const ZIPINFO& label, const PageDrawing& how, double scale) {
-    BorderPen border = BorderPenFor(how.border, how.onPaper);
+}  // namespace
+
+void DrawPageBorder(HDC dc, const ZIPINFO& label, double scale, int borderStyle, bool onPaper) {
+    BorderPen border = BorderPenFor(borderStyle, onPaper);
     if (!border.draw) return;
     static const int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT};
     int style = border.line >= 0 && border.line < 5 ? kStyles[border.line] : PS_SOLID;
@@ -43,8 +45,6 @@ void DrawOutline(HDC dc, const ZIPINFO& label, const PageDrawing& how, double sc
     SelectObject(dc, oldPen);
     DeleteObject(pen);
 }
-
-}  // namespace
 
 PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper) {
     return {&TheEdition(), g_view.labelKind, page, fullSize, onPaper, g_settings.Border, g_settings.Initials,
@@ -62,7 +62,7 @@ void DrawPage(HDC dc, ZIPINFO* label, const PageDrawing& how) {
         DrawBookletPageNumber(dc, *label, how.page, how.fullSize);
     DrawPlacedObjects(dc, label, LAYER_ON, how.page, how.fullSize);
     DrawPlacedObjects(dc, label, LAYER_ABOVE, how.page, how.fullSize);
-    DrawOutline(dc, *label, how, scale);
+    DrawPageBorder(dc, *label, scale, how.border, how.onPaper);
 }
 
 void DrawPage(HDC dc, ZIPINFO* label, int page, int fullSize, bool onPaper) {

@@ -41,3 +41,7 @@ void PlacePage(ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y);
 
 // PlacePage, then DrawPage.
 void DrawPageAt(HDC dc, ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y);
+
+// The page's outline in a "Border" style (0 to 5) at the label's LabelOrigin
+// and PageSize, drawn at the given scale.
+void DrawPageBorder(HDC dc, const ZIPINFO& label, double scale, int borderStyle, bool onPaper);

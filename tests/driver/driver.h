@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/driver/window_capture.h"
+
 struct ProgramRun {
     PROCESS_INFORMATION process = {};
     HWND window = nullptr;   // the edition's main window
@@ -56,8 +58,6 @@ void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers = {});
 // A real left click through SendInput at a client pixel of the window.
 void ClickClient(HWND window, int x, int y);
 
-// Copies the window's pixels from the screen into a 24-bit BMP file.
-bool CaptureWindow(HWND window, const std::string& bmpPath);
 
 // Top-level windows of the process whose caption is "BAD STUFF".
 int CountBadStuffBoxes(const ProgramRun& run);

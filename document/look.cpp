@@ -9,7 +9,7 @@
 #include "catalog/text_field.h"
 #include "shell/view_state.h"
 
-DefaultFontSpec DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
+DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
     switch (slot) {
     case FONT_FOLDERS: return {"Arial", 80, 1};
     case FONT_SPINE:
@@ -19,14 +19,14 @@ DefaultFontSpec DefaultLabelFont(LabelFontSlot slot, const EditionProfile& editi
     }
 }
 
-void MarkFontUnset(FontDesc* font, const DefaultFontSpec& spec) {
+void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
     std::memset(font, 0, sizeof *font);
     font->lfHeight = -1;
-    font->lfWeight = (spec.styleBits & 1) ? 700 : 0;
-    font->lfItalic = (spec.styleBits & 2) ? 1 : 0;
-    font->lfUnderline = (spec.styleBits & 4) ? 1 : 0;
-    font->lfStrikeOut = (spec.styleBits & 8) ? 1 : 0;
-    CopyField(font->lfFaceName, spec.face);
+    font->lfWeight = (wanted.styleBits & 1) ? 700 : 0;
+    font->lfItalic = (wanted.styleBits & 2) ? 1 : 0;
+    font->lfUnderline = (wanted.styleBits & 4) ? 1 : 0;
+    font->lfStrikeOut = (wanted.styleBits & 8) ? 1 : 0;
+    CopyField(font->lfFaceName, wanted.face);
 }
 
 int DefaultShowSize(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }

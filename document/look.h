@@ -6,14 +6,14 @@
 
 constexpr const char* kDefaultComment = "%spacefree% free, %spaceused% used  (%shortdate%)";
 constexpr ColorRef kWhite = 0xFFFFFF;
-constexpr int kMaxColumns = 7;
 
 // The four main fonts of a label.
 enum LabelFontSlot { FONT_FILES = 0, FONT_FOLDERS, FONT_COMMENT, FONT_SPINE };
 
 // A default font as the text output builds it: face, size in tenths of a
-// point, style bits (1 bold, 2 italic, 4 underline, 8 strike-out).
-struct DefaultFontSpec {
+// point, style bits (1 bold, 2 italic, 4 underline, 8 strike-out, as the
+// renderer's LabelFontStyle).
+struct DefaultFont {
     const char* face;
     int tenthsOfPoint;
     int styleBits;
@@ -21,12 +21,12 @@ struct DefaultFontSpec {
 
 // Files and comment Arial 8 pt, folders Arial 8 pt bold, spine Arial 14 pt;
 // Wimbrook's spine is a 0.12 in strip and takes Arial 8 pt bold.
-DefaultFontSpec DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);
+DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);
 
 // Marks a font as never set (height -1) with the default's face and
 // weight; the start-up step that builds default fonts for the screen
 // fills in every font so marked.
-void MarkFontUnset(FontDesc* font, const DefaultFontSpec& spec);
+void MarkFontUnset(FontDesc* font, const DefaultFont& wanted);
 
 // Per-label defaults that differ by edition.
 int DefaultShowSize(const EditionProfile& edition);  // Wimbrook 0

@@ -48,10 +48,3 @@ FontDesc LabelFontDesc(const char* face, int32_t height, int32_t width, int styl
     return font;
 }
 
-DefaultFontSpec DefaultFileFont() { return {80, 0}; }
-DefaultFontSpec DefaultDirFont() { return {80, FONT_BOLD}; }
-DefaultFontSpec DefaultCommFont() { return {80, 0}; }
-DefaultFontSpec DefaultSpineFont(const EditionProfile& edition) {
-    if (edition.id == EDITION_WIMBROOK) return {80, FONT_BOLD};
-    return {140, 0};
-}

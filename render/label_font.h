@@ -5,7 +5,6 @@
 #include <cstdint>
 
 #include "document/font_desc.h"
-#include "editions/profile.h"
 
 // Style bits of LabelFont.
 enum LabelFontStyle { FONT_BOLD = 1, FONT_ITALIC = 2, FONT_UNDERLINE = 4, FONT_STRIKEOUT = 8 };
@@ -29,12 +28,3 @@ int32_t CorrectedFontWidth(int32_t logicalWidth, int32_t averageCharWidth, int32
 // The logical font LabelFont creates, before the width correction.
 FontDesc LabelFontDesc(const char* face, int32_t height, int32_t width, int style, int escapement);
 
-// Defaults of the four label fonts, for fonts never stored.
-struct DefaultFontSpec {
-    int size;   // tenths of a point
-    int style;  // LabelFontStyle bits
-};
-DefaultFontSpec DefaultFileFont();
-DefaultFontSpec DefaultDirFont();
-DefaultFontSpec DefaultCommFont();
-DefaultFontSpec DefaultSpineFont(const EditionProfile& edition);  // Wimbrook: 8 pt bold

@@ -1,6 +1,7 @@
 #include "render/win32/font_heights_win32.h"
 
 #include "catalog/labels.h"
+#include "document/look.h"
 #include "editions/edition.h"
 #include "render/label_font.h"
 #include "render/win32/mapping_win32.h"
@@ -64,8 +65,10 @@ int EditionLabelCount() {
     return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
 }
 
-void DefaultIfUnset(HDC dc, FontDesc* font, DefaultFontSpec spec) {
-    if (font->lfHeight == -1) MakeDefaultFont(dc, spec.size, spec.style, font);
+void DefaultIfUnset(HDC dc, FontDesc* font, LabelFontSlot slot, const EditionProfile& edition) {
+    if (font->lfHeight != -1) return;
+    DefaultFont wanted = DefaultLabelFont(slot, edition);
+    MakeDefaultFont(dc, wanted.tenthsOfPoint, wanted.styleBits, font);
 }
 
 }  // namespace
@@ -82,10 +85,10 @@ void ApplyDefaultFonts(HDC windowDc) {
     const EditionProfile& edition = TheEdition();
     for (int i = 0; i < EditionLabelCount(); ++i) {
         ZIPINFO* label = &g_labelRecords[i];
-        DefaultIfUnset(windowDc, &label->Font, DefaultFileFont());
-        DefaultIfUnset(windowDc, &label->DirFont, DefaultDirFont());
-        DefaultIfUnset(windowDc, &label->CommFont, DefaultCommFont());
-        DefaultIfUnset(windowDc, &label->SpineFont, DefaultSpineFont(edition));
+        DefaultIfUnset(windowDc, &label->Font, FONT_FILES, edition);
+        DefaultIfUnset(windowDc, &label->DirFont, FONT_FOLDERS, edition);
+        DefaultIfUnset(windowDc, &label->CommFont, FONT_COMMENT, edition);
+        DefaultIfUnset(windowDc, &label->SpineFont, FONT_SPINE, edition);
     }
 }
 

@@ -112,8 +112,8 @@ TEST_F(ResetLookTest, ReachesEveryLabelOfTheSheet) {
 }
 
 TEST(DefaultLabelFont, WimbrookSpineFitsItsStrip) {
-    DefaultFontSpec k = DefaultLabelFont(FONT_SPINE, kKestrinProfile);
-    DefaultFontSpec w = DefaultLabelFont(FONT_SPINE, kWimbrookProfile);
+    DefaultFont k = DefaultLabelFont(FONT_SPINE, kKestrinProfile);
+    DefaultFont w = DefaultLabelFont(FONT_SPINE, kWimbrookProfile);
     EXPECT_STREQ(k.face, "Arial");
     EXPECT_EQ(k.tenthsOfPoint, 140);
     EXPECT_EQ(k.styleBits, 0);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalog/zipinfo.h"
+#include "document/look.h"
 #include "render/label_font.h"
 #include "render/page_number.h"
 #include "render/text_layout.h"
@@ -307,10 +308,11 @@ TEST(LabelFontArithmetic, SizesHeightsAndWidths) {
     EXPECT_EQ(bold.lfClipPrecision, 16);
     EXPECT_STREQ(bold.lfFaceName, "Arial");
     EXPECT_EQ(LabelFontDesc("Arial", -11, 0, 0, 0).lfWeight, 0);
-    EXPECT_EQ(DefaultSpineFont(kKestrinProfile).size, 140);
-    EXPECT_EQ(DefaultSpineFont(kWimbrookProfile).size, 80);
-    EXPECT_EQ(DefaultSpineFont(kWimbrookProfile).style, FONT_BOLD);
-    EXPECT_EQ(DefaultDirFont().style, FONT_BOLD);
+    // The default fonts' style bits are the renderer's.
+    EXPECT_EQ(DefaultLabelFont(FONT_SPINE, kKestrinProfile).tenthsOfPoint, 140);
+    EXPECT_EQ(DefaultLabelFont(FONT_SPINE, kWimbrookProfile).tenthsOfPoint, 80);
+    EXPECT_EQ(DefaultLabelFont(FONT_SPINE, kWimbrookProfile).styleBits, FONT_BOLD);
+    EXPECT_EQ(DefaultLabelFont(FONT_FOLDERS, kKestrinProfile).styleBits, FONT_BOLD);
 }
 
 TEST(BookletPageNumber, OnPagesThreeAndUpAtTheFootOfThePage) {

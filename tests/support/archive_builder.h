@@ -107,7 +107,7 @@ inline std::string ArjBasicHeader(const std::string& name, uint32_t compressed, 
     PutLe32(&h, compressed);
     PutLe32(&h, original);
     PutLe32(&h, 0);  // CRC of the data
-    PutLe16(&h, 0);  // file specification position
+    PutLe16(&h, 0);  // where the name's wildcard part starts
     PutLe16(&h, 0644);
     PutLe16(&h, 0);
     h += name;

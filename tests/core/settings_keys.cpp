@@ -49,6 +49,22 @@ int StylesOf(const std::vector<int>& extStyles, int label) {
     return label < static_cast<int>(extStyles.size()) ? extStyles[label] : 0;
 }
 
+// A label's keys from its first font to its extension styles: the same
+// order for loading and saving.
+void FontsAndStyles(std::vector<std::string>* keys, int i, const std::vector<int>& extStyles) {
+    std::string l = std::to_string(i);
+    Font(keys, "Font" + l);
+    keys->push_back("FontColor" + l);
+    Font(keys, "DirFont" + l);
+    keys->push_back("DirFontColor" + l);
+    Font(keys, "CommFont" + l);
+    keys->push_back("CommFontColor" + l);
+    keys->push_back("Comment" + l);
+    Font(keys, "SpineFont" + l);
+    for (const char* k : {"SpineFontColor", "SpineBkgndColor", "SpineAlign", "ZipColor"}) keys->push_back(k + l);
+    Styles(keys, i, StylesOf(extStyles, i));
+}
+
 }  // namespace
 
 std::vector<std::string> ExpectedLoadOrder(const EditionProfile& edition, const std::vector<int>& extStyles,
@@ -65,16 +81,7 @@ std::vector<std::string> ExpectedLoadOrder(const EditionProfile& edition, const 
         for (const char* k : {"Columns", "Lined", "SortMode", "Direction", "ShowSize", "ShowExt", "ShowComm",
                               "ShowZip", "LblFmt", "Opposing", "BkgndColor"})
             keys.push_back(k + l);
-        Font(&keys, "Font" + l);
-        keys.push_back("FontColor" + l);
-        Font(&keys, "DirFont" + l);
-        keys.push_back("DirFontColor" + l);
-        Font(&keys, "CommFont" + l);
-        keys.push_back("CommFontColor" + l);
-        keys.push_back("Comment" + l);
-        Font(&keys, "SpineFont" + l);
-        for (const char* k : {"SpineFontColor", "SpineBkgndColor", "SpineAlign", "ZipColor"}) keys.push_back(k + l);
-        Styles(&keys, i, StylesOf(extStyles, i));
+        FontsAndStyles(&keys, i, extStyles);
     }
     Tail(&keys, patterns);
     return keys;
@@ -95,16 +102,7 @@ std::vector<std::string> ExpectedSaveOrder(const EditionProfile& edition, const 
         for (const char* k : {"SortMode", "Direction", "Columns", "Lined", "ShowSize", "ShowExt", "ShowComm",
                               "ShowZip", "LblFmt", "Opposing", "BkgndColor"})
             keys.push_back(k + l);
-        Font(&keys, "Font" + l);
-        keys.push_back("FontColor" + l);
-        Font(&keys, "DirFont" + l);
-        keys.push_back("DirFontColor" + l);
-        Font(&keys, "CommFont" + l);
-        keys.push_back("CommFontColor" + l);
-        keys.push_back("Comment" + l);
-        Font(&keys, "SpineFont" + l);
-        for (const char* k : {"SpineFontColor", "SpineBkgndColor", "SpineAlign", "ZipColor"}) keys.push_back(k + l);
-        Styles(&keys, i, StylesOf(extStyles, i));
+        FontsAndStyles(&keys, i, extStyles);
     }
     Tail(&keys, patterns);
     return keys;

@@ -20,6 +20,7 @@
 #include "shell/report.h"
 #include "shell/view_state.h"
 #include "shell/win32/report_win32.h"
+#include "tests/core/program_state.h"
 #include "tests/driver/host_files.h"
 
 namespace {
@@ -46,19 +47,6 @@ void WriteFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
-void ResetRecords(const EditionProfile& edition) {
-    for (ZIPINFO& label : g_labelRecords) {
-        ClearLabel(&label);
-        std::memset(&label, 0, sizeof label);
-    }
-    PrepareLabelRecords(edition.labelCount);
-    FreeExcludePatterns();
-    g_scan = ScanSettings();
-    g_view = ViewState();
-    g_settings = ProgramSettings();
-    ForgetLoadedSettings();
-}
-
 class ProfileStoreTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -67,12 +55,12 @@ protected:
         DeleteFileA(IniPath().c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());  // drop any cached copy
         InstallWin32SettingsStore(g_ini.c_str(), kRoot);
-        ResetRecords(kKestrinProfile);
+        ResetProgramState(kKestrinProfile);
     }
     void TearDown() override {
         MakeFileWritable(IniPath());
         DeleteFileA(IniPath().c_str());
-        ResetRecords(kKestrinProfile);
+        ResetProgramState(kKestrinProfile);
     }
 };
 
@@ -166,7 +154,7 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
     EXPECT_NE(text.find("Lined0=0"), std::string::npos) << text;
     EXPECT_NE(text.find("MainWindowX=140"), std::string::npos) << text;
 
-    ResetRecords(kKestrinProfile);
+    ResetProgramState(kKestrinProfile);
     LoadSettings(kKestrinProfile);
     EXPECT_EQ(g_scan.Drive, 'E');
     EXPECT_EQ(g_view.labelKind, 12);

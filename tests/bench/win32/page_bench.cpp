@@ -28,6 +28,7 @@
 #include "render/win32/mapping_win32.h"
 #include "render/win32/page_render_win32.h"
 #include "shell/view_state.h"
+#include "tests/win32/canvas.h"
 
 namespace {
 
@@ -74,29 +75,13 @@ void BuildLabel(ZIPINFO* label) {
     }
 }
 
-struct Bitmap {
-    HDC dc;
-    HBITMAP bitmap;
-    HGDIOBJ old;
-};
-
-Bitmap MakeBitmap(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    Bitmap b;
-    b.dc = CreateCompatibleDC(nullptr);
-    b.bitmap = CreateDIBSection(b.dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    b.old = SelectObject(b.dc, b.bitmap);
-    // 100 pixels per inch: one label unit is one pixel.
-    double scale = 100.0 / GetDeviceCaps(b.dc, LOGPIXELSY);
+// A white bitmap at 100 pixels per inch: one label unit is one pixel.
+Canvas MakeLabelCanvas(int width, int height) {
+    Canvas c = MakeCanvas(width, height);
+    double scale = 100.0 / GetDeviceCaps(c.dc, LOGPIXELSY);
     g_view.windowScale = scale;
-    SetLabelMapping(b.dc, scale);
-    return b;
+    SetLabelMapping(c.dc, scale);
+    return c;
 }
 
 // The texts the page shows, in order, with the font each is drawn in.
@@ -131,7 +116,7 @@ std::vector<PageText> TextsOfPage(ZIPINFO* label, int page, int first) {
 int main() {
     static ZIPINFO label;
     BuildLabel(&label);
-    Bitmap b = MakeBitmap(600, 520);
+    Canvas b = MakeLabelCanvas(600, 520);
     label.FontHeight = label.DirFontHeight = label.CommFontHeight = 13;
     int entries = EnsureLayoutCache(&label);
     PageDrawing how = {&kKestrinProfile, KIND_BOOKLET, 3, 1, true, 0, "zip", "1,000"};
@@ -200,9 +185,7 @@ int main() {
     std::printf("(c) bare ExtTextOut of the same texts:  %8.3f ms\n", bare);
     std::printf("ratio (a)/(c): %.2f (target <= 1.5: %s); (b)/(a): %.3f (target < 1: %s)\n", page / bare,
                 page / bare <= 1.5 ? "met" : "MISSED", find / page, find < page ? "met" : "MISSED");
-    SelectObject(b.dc, b.old);
-    DeleteDC(b.dc);
-    DeleteObject(b.bitmap);
+    FreeCanvas(&b);
     ClearLabel(&label);
     return 0;
 }

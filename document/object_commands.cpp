@@ -118,11 +118,9 @@ bool RunObjectCommand(ZIPINFO* label, int command, const PlacementContext& conte
         ScalePicture(rec, 100, 72);
         return true;
     case CMD_SIZE_TO_BODY:
-        SizeToBody(rec, context);
-        return true;
+        return SizeToBody(rec, context);
     case CMD_SIZE_TO_LABEL:
-        SizeToLabel(rec, context);
-        return true;
+        return SizeToLabel(rec, context);
     case CMD_MAX_ASPECT:
         MaximumAspect(rec, context);
         return true;

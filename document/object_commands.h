@@ -10,5 +10,6 @@ bool IsObjectCommand(int command);
 
 // Carries the command out on element 0 of the label's objects. True when
 // it applied (the label is then modified); false when the command needs a
-// selection of another kind, or nothing is selected.
+// selection of another kind, nothing is selected, or the object's page has
+// no region to size it to.
 bool RunObjectCommand(ZIPINFO* label, int command, const PlacementContext& context);

@@ -237,7 +237,10 @@ TEST_F(ObjectsTest, SizeToBodyAndLabelUseTheObjectsOwnPage) {
     ObjectRecord before = Head();
     EXPECT_FALSE(SizeToLabel(&Head(), Kestrin()));
     EXPECT_EQ(Head().Right, before.Right);
-    ASSERT_EQ(recorder.reports().size(), 1u);
+    // The command says so too: the label is not marked modified.
+    EXPECT_FALSE(RunObjectCommand(&label_, CMD_SIZE_TO_BODY, Kestrin()));
+    EXPECT_EQ(std::memcmp(&before, &Head(), sizeof before), 0);
+    ASSERT_EQ(recorder.reports().size(), 2u);
     EXPECT_EQ(recorder.reports()[0].text, "GetTextRect - !(1<=Position<=2)");
 }
 

@@ -20,13 +20,12 @@ bool IsBooklet(const EditionProfile& edition, int kind) {
     return kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK;
 }
 
-// First page whose capacity counts toward later pages in a booklet.
+// First page whose capacity counts toward later pages in a booklet: in
+// Kestrin page 1 only when it carries entries under the label's format
+// (not under format 5, nor under a covers format a booklet was loaded with).
 int FirstFlowPage(const ZIPINFO* label, const EditionProfile& edition) {
     if (edition.id == EDITION_DOVANTEL) return 2;
-    // Kestrin: page 1 holds entries only under format 6; under format 5 (a
-    // Dovantel format a Kestrin label may carry) it holds none, so it must
-    // not swallow the entries the flow would give it.
-    return label->LblFmt == 5 ? 2 : 1;
+    return PageCarriesEntries(edition, label->LblFmt, KIND_BOOKLET, 1) ? 1 : 2;
 }
 
 }  // namespace

@@ -209,6 +209,12 @@ TEST_F(CapacityTest, BookletFlowPerEdition) {
     label_.LblFmt = 5;
     EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 2), 0);
     EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 3), back);
+    // Nor does it under a covers format that leaves page 1 empty (a booklet
+    // kind loaded beside format 2); under format 0 page 1 shows entries.
+    label_.LblFmt = 2;
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 3), back);
+    label_.LblFmt = 0;
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 2), front);
     // Dovantel: the tray card never takes part in the booklet's flow.
     int page = PageCapacityAt(&label_, D, KIND_BOOKLET, 2);
     EXPECT_EQ(PageCapacityAt(&label_, D, KIND_BOOKLET, 3), page);

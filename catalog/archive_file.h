@@ -2,6 +2,7 @@
 // file, a read position and a small read buffer. All reads are all or
 // nothing and never reach past the end of the file.
 #pragma once
+#include "catalog/little_endian.h"
 #include <cstdint>
 
 struct ArchiveFile {
@@ -25,8 +26,3 @@ void CloseArchiveFile();
 // dest) when the file holds fewer.
 bool ReadArchiveBytes(int64_t offset, void* dest, int64_t count);
 
-inline uint32_t Le16(const unsigned char* p) { return static_cast<uint32_t>(p[0] | (p[1] << 8)); }
-inline uint32_t Le32(const unsigned char* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}

@@ -13,6 +13,7 @@ extern "C" {
 #include <jerror.h>
 }
 
+#include "catalog/little_endian.h"
 #include "document/packed_bitmap.h"
 #include "document/picture_loader.h"
 
@@ -39,25 +40,16 @@ void EmitMessage(j_common_ptr info, int level) {
     errors->libraryEmit(info, level);
 }
 
-void Write16(uint8_t* p, uint32_t v) {
-    p[0] = static_cast<uint8_t>(v);
-    p[1] = static_cast<uint8_t>(v >> 8);
-}
-void Write32(uint8_t* p, uint32_t v) {
-    Write16(p, v);
-    Write16(p + 2, v >> 16);
-}
-
 void WriteInfoHeader(uint8_t* block, uint32_t width, uint32_t height, uint32_t imageSize) {
     std::memset(block, 0, 40);
-    Write32(block, 40);
-    Write32(block + 4, width);
-    Write32(block + 8, height);
-    Write16(block + 12, 1);
-    Write16(block + 14, 24);
-    Write32(block + 20, imageSize);
-    Write32(block + 24, 2835);
-    Write32(block + 28, 2835);
+    PutLe32(block, 40);
+    PutLe32(block + 4, width);
+    PutLe32(block + 8, height);
+    PutLe16(block + 12, 1);
+    PutLe16(block + 14, 24);
+    PutLe32(block + 20, imageSize);
+    PutLe32(block + 24, 2835);
+    PutLe32(block + 28, 2835);
 }
 
 }  // namespace

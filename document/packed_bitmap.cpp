@@ -1,20 +1,17 @@
 #include "document/packed_bitmap.h"
 
+#include "catalog/little_endian.h"
+
 namespace {
 
-uint32_t Read32(const uint8_t* p) {
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
-           (static_cast<uint32_t>(p[3]) << 24);
-}
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 
 // Largest natural size kept: 10,000 inches, far inside 32-bit coordinates
 // even after scaling and moving.
 constexpr int64_t kMaxNaturalUnits = 1000000;
 
 bool CheckCore(const uint8_t* block, uint32_t size, uint32_t bitsOffset, BitmapFacts* facts) {
-    int32_t width = Read16(block + 4), height = Read16(block + 6);
-    int planes = Read16(block + 8), bpp = Read16(block + 10);
+    int32_t width = Le16(block + 4), height = Le16(block + 6);
+    int planes = Le16(block + 8), bpp = Le16(block + 10);
     if (width <= 0 || height <= 0 || planes != 1) return false;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24) return false;
     uint64_t tableEnd = 12 + (bpp <= 8 ? (1u << bpp) * 3u : 0u);
@@ -30,17 +27,17 @@ bool CheckCore(const uint8_t* block, uint32_t size, uint32_t bitsOffset, BitmapF
 
 bool CheckPackedBitmap(const uint8_t* block, uint32_t size, uint32_t bitsOffset, BitmapFacts* facts) {
     if (!block || size < 12) return false;
-    uint32_t headerSize = Read32(block);
+    uint32_t headerSize = Le32(block);
     if (headerSize == 12) return CheckCore(block, size, bitsOffset, facts);
     if (headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
         return false;
     if (headerSize > size) return false;
-    int32_t width = static_cast<int32_t>(Read32(block + 4));
-    int32_t height = static_cast<int32_t>(Read32(block + 8));
-    int planes = Read16(block + 12), bpp = Read16(block + 14);
-    uint32_t compression = Read32(block + 16), imageSize = Read32(block + 20);
-    int32_t xRes = static_cast<int32_t>(Read32(block + 24)), yRes = static_cast<int32_t>(Read32(block + 28));
-    uint32_t colorsUsed = Read32(block + 32);
+    int32_t width = static_cast<int32_t>(Le32(block + 4));
+    int32_t height = static_cast<int32_t>(Le32(block + 8));
+    int planes = Le16(block + 12), bpp = Le16(block + 14);
+    uint32_t compression = Le32(block + 16), imageSize = Le32(block + 20);
+    int32_t xRes = static_cast<int32_t>(Le32(block + 24)), yRes = static_cast<int32_t>(Le32(block + 28));
+    uint32_t colorsUsed = Le32(block + 32);
     if (width <= 0 || height == 0 || height == INT32_MIN || planes != 1) return false;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) return false;
     uint64_t rows = static_cast<uint64_t>(height < 0 ? -static_cast<int64_t>(height) : height);

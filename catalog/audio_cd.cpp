@@ -122,7 +122,7 @@ int ReadAudioCD(char drive, ZIPINFO* label) {
     label->NumFolders = static_cast<int32_t>(tracks);
 
     int n = static_cast<int>(tracks);
-    label->Entries = NewEntries(n, "Can't allocate 256 file entries, exiting Verrick");
+    label->Entries = NewEntries(n, kFirstArrayFailure);
     label->NumEntries = n;
     for (int i = 1; i <= n; ++i) {
         CatalogEntry& e = label->Entries[i - 1];

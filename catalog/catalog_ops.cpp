@@ -5,22 +5,13 @@
 #include <cstring>
 
 #include "catalog/dates.h"
+#include "catalog/text_compare.h"
 #include "document/object_list.h"
 #include "render/layout_cache.h"
 #include "shell/report.h"
 
 namespace {
 
-int FoldByte(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
-
-int CompareNoCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        int ca = FoldByte(static_cast<unsigned char>(*a));
-        int cb = FoldByte(static_cast<unsigned char>(*b));
-        if (ca != cb) return ca < cb ? -1 : 1;
-        if (ca == 0) return 0;
-    }
-}
 
 void SortList(ZIPINFO* list, int sortMode, int direction) {
     list->SortMode = sortMode;

@@ -42,6 +42,10 @@ void SetOpenAll(ZIPINFO* list, int value);
 // A zero-filled record for a child list; fatal when memory runs out.
 ZIPINFO* NewCatalogList();
 
+// The fatal messages of a listing's first entries array and of its growth.
+constexpr const char* kFirstArrayFailure = "Can't allocate 256 file entries, exiting Verrick";
+constexpr const char* kGrowFailure = "Can't allocate add'l 256 file entries, exiting Verrick";
+
 // An entries array of count zero-filled entries (none for 0); fatal when
 // memory runs out, with the given message.
 CatalogEntry* NewEntries(int count, const char* failureMessage);

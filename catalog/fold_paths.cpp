@@ -12,8 +12,6 @@
 
 namespace {
 
-const char kGrowFailure[] = "Can't allocate add'l 256 file entries, exiting Verrick";
-
 std::string FoldedKey(const char* name, size_t length) {
     std::string key(name, length);
     for (char& c : key)

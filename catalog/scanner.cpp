@@ -12,6 +12,7 @@
 #include "catalog/listing.h"
 #include "catalog/scan_settings.h"
 #include "catalog/scan_text.h"
+#include "catalog/text_compare.h"
 #include "catalog/text_field.h"
 #include "shell/report.h"
 
@@ -19,26 +20,7 @@ int g_archiveMode = kArchiveModeNone;
 
 namespace {
 
-const char kFirstArrayFailure[] = "Can't allocate 256 file entries, exiting Verrick";
-const char kGrowFailure[] = "Can't allocate add'l 256 file entries, exiting Verrick";
 constexpr int kBlock = 256;
-
-char Fold(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// Plain substring test without regard to case (ASCII letters).
-bool ContainsNoCase(const char* text, const char* pattern, size_t patternLength) {
-    if (patternLength == 0) return true;
-    for (; *text; ++text) {
-        size_t i = 0;
-        while (i < patternLength && text[i] && Fold(text[i]) == Fold(pattern[i])) ++i;
-        if (i == patternLength) return true;
-    }
-    return false;
-}
-
-bool ContainsNoCase(const char* text, const char* pattern) {
-    return ContainsNoCase(text, pattern, std::strlen(pattern));
-}
 
 // Whether the exclusion list leaves a file out. An empty list leaves
 // everything in, whatever the mode (the mode is forced to exclude then).

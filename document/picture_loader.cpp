@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "catalog/text_compare.h"
 #include "catalog/text_field.h"
 #include "document/packed_bitmap.h"
 
@@ -18,14 +19,7 @@ bool IsRegularFile(const char* path) {
 
 }  // namespace
 
-bool PathIsJpeg(const char* path) {
-    for (const char* p = path; *p; ++p) {
-        if (p[0] == '.' && (p[1] == 'j' || p[1] == 'J') && (p[2] == 'p' || p[2] == 'P') &&
-            (p[3] == 'g' || p[3] == 'G'))
-            return true;
-    }
-    return false;
-}
+bool PathIsJpeg(const char* path) { return ContainsNoCase(path, ".jpg"); }
 
 bool LoadPicture(const char* path, PlacedObject* object) {
     object->rec.Type = OBJECT_PICTURE;

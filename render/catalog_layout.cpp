@@ -3,18 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "catalog/text_compare.h"
 #include "render/catalog_geometry.h"
 #include "render/layout_cache.h"
 
 namespace {
-
-// Levels the ancestor mask has bits for; deeper ancestors draw no bars.
-constexpr int kMaskLevels = 32;
-
-int FieldLength(const char* field, size_t size) {
-    const void* end = std::memchr(field, 0, size);
-    return static_cast<int>(end ? static_cast<const char*>(end) - field : static_cast<ptrdiff_t>(size));
-}
 
 int AlignOf(int32_t align) {
     switch (align) {

@@ -60,8 +60,12 @@ LabelSize PageSizeFor(const EditionProfile& edition, int kind, int page) {
     }
 }
 
+bool IsBookletKind(const EditionProfile& edition, int kind) {
+    return kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK;
+}
+
 bool GetTextRect(const EditionProfile& edition, int kind, int page, LabelRect* region) {
-    bool booklet = kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK;
+    bool booklet = IsBookletKind(edition, kind);
     if (page < 1 || (!booklet && page > 2)) {
         ReportBadStuff("GetTextRect - !(1<=Position<=2)");
         *region = kEmpty;

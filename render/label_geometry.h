@@ -49,5 +49,9 @@ LabelPoint WindowOriginOfLabel(const EditionProfile& edition);
 // Offset of label index (0 to 8) from the origin of a Wimbrook sheet.
 LabelPoint SheetLabelOffset(int index);
 
+// Whether the kind has numbered booklet pages beyond the two covers
+// (Wimbrook has none).
+bool IsBookletKind(const EditionProfile& edition, int kind);
+
 // Whether the catalog is laid out on the page.
 bool PageCarriesEntries(const EditionProfile& edition, int lblFmt, int kind, int page);

@@ -4,12 +4,10 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
+#include "catalog/text_compare.h"
 #include "shell/report.h"
 
 namespace {
-
-// The mask has one bit per level; deeper levels draw no ancestor lines.
-constexpr int kMaskLevels = 32;
 
 int64_t CountEntries(const ZIPINFO* list) {
     if (!list || !list->Entries || list->NumEntries <= 0) return 0;
@@ -19,16 +17,6 @@ int64_t CountEntries(const ZIPINFO* list) {
         if (entry.HasSubtree) count += CountEntries(entry.Child);
     }
     return count;
-}
-
-bool SameNoCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        unsigned char ca = static_cast<unsigned char>(*a), cb = static_cast<unsigned char>(*b);
-        if (ca >= 'a' && ca <= 'z') ca = static_cast<unsigned char>(ca - 'a' + 'A');
-        if (cb >= 'a' && cb <= 'z') cb = static_cast<unsigned char>(cb - 'a' + 'A');
-        if (ca != cb) return false;
-        if (ca == 0) return true;
-    }
 }
 
 uint8_t ExtensionStyleOf(const ZIPINFO* label, const char* entryName) {
@@ -42,7 +30,7 @@ uint8_t ExtensionStyleOf(const ZIPINFO* label, const char* entryName) {
         char ext[sizeof label->ExtStyles[i].ExtName + 1];
         std::memcpy(ext, label->ExtStyles[i].ExtName, sizeof label->ExtStyles[i].ExtName);
         ext[sizeof ext - 1] = 0;
-        if (SameNoCase(dot + 1, ext)) style = static_cast<uint8_t>(i);
+        if (CompareNoCase(dot + 1, ext) == 0) style = static_cast<uint8_t>(i);
     }
     return style;
 }

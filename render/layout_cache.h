@@ -4,6 +4,9 @@
 #pragma once
 #include "catalog/zipinfo.h"
 
+// Levels the ancestor mask has bits for; deeper ancestors draw no bars.
+constexpr int kMaskLevels = 32;
+
 void FreeLayoutCache(LayoutCache* cache);
 
 // Flattens the catalog tree into the label's cache (entries of closed

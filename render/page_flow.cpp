@@ -16,10 +16,6 @@ int FreeCapacity(const ZIPINFO* label, const EditionProfile& edition, int kind, 
     return g.columns * g.rows;
 }
 
-bool IsBooklet(const EditionProfile& edition, int kind) {
-    return kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK;
-}
-
 // First page whose capacity counts toward later pages in a booklet: in
 // Kestrin page 1 only when it carries entries under the label's format
 // (not under format 5, nor under a covers format a booklet was loaded with).
@@ -31,7 +27,7 @@ int FirstFlowPage(const ZIPINFO* label, const EditionProfile& edition) {
 }  // namespace
 
 int PageCapacityAt(const ZIPINFO* label, const EditionProfile& edition, int kind, int page) {
-    bool booklet = IsBooklet(edition, kind);
+    bool booklet = IsBookletKind(edition, kind);
     if (page < 1 || (!booklet && page > 2) || page > kMaxPage) return 0;
     LabelRect body;
     if (!CatalogBodyRegion(edition, kind, page, &body)) return 0;
@@ -44,7 +40,7 @@ int FirstEntryOfPage(const ZIPINFO* label, const EditionProfile& edition, int ki
         for (int p = 1; p < page && p <= 2; ++p) start += PageCapacityAt(label, edition, kind, p);
         return start;
     }
-    if (!IsBooklet(edition, kind)) {
+    if (!IsBookletKind(edition, kind)) {
         if (label->LblFmt == 0 && page == 1) return PageCapacityAt(label, edition, kind, 2);
         if (label->LblFmt == 1 && page == 2) return PageCapacityAt(label, edition, kind, 1);
         return 0;
@@ -59,7 +55,7 @@ int FirstEntryOfPage(const ZIPINFO* label, const EditionProfile& edition, int ki
 int BookletSheetCount(ZIPINFO* label, const EditionProfile& edition, int kind, bool singleSheet) {
     if (singleSheet) return 1;
     int sheets = 1;
-    if (IsBooklet(edition, kind) && label->Columns > 0) {
+    if (IsBookletKind(edition, kind) && label->Columns > 0) {
         int entries = EnsureLayoutCache(label);
         int64_t running = FirstEntryOfPage(label, edition, kind, 3);
         // A pair of pages that holds nothing can only be followed by more of

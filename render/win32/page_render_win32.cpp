@@ -60,7 +60,7 @@ void DrawPage(HDC dc, ZIPINFO* label, const PageDrawing& how) {
     DrawPlacedObjects(dc, label, LAYER_BELOW, how.page, how.fullSize);
     DrawSpine(dc, edition, label, how.page, scale, how.initials, how.number);
     DrawCatalog(dc, label, how, scale);
-    if (how.kind == KIND_BOOKLET && edition.id != EDITION_WIMBROOK)
+    if (IsBookletKind(edition, how.kind))
         DrawBookletPageNumber(dc, *label, how.page, how.fullSize);
     DrawPlacedObjects(dc, label, LAYER_ON, how.page, how.fullSize);
     DrawPlacedObjects(dc, label, LAYER_ABOVE, how.page, how.fullSize);

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "catalog/text_compare.h"
 #include "document/win32/font_desc_win32.h"
 #include "render/catalog_geometry.h"
 #include "render/label_font.h"
@@ -70,11 +71,6 @@ HFONT TitleFont(const FontDesc& desc, double scale, int rotation) {
 void Segment(HDC dc, const LabelSegment& s) {
     MoveToEx(dc, s.x1, s.y1, nullptr);
     LineTo(dc, s.x2, s.y2);
-}
-
-int FieldLength(const char* field, size_t size) {
-    const void* end = std::memchr(field, 0, size);
-    return static_cast<int>(end ? static_cast<const char*>(end) - field : static_cast<ptrdiff_t>(size));
 }
 
 void DrawLogo(HDC dc, const EditionProfile& edition, const ZIPINFO& label, const SpinePlan& plan, double scale,

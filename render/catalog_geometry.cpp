@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
 bool HasObstacleOnPage(const ZIPINFO* label, int page) {
     for (int i = 0; i < label->NumObjects && label->Objects; ++i) {
         const ObjectRecord& rec = label->Objects[i].rec;
@@ -12,8 +10,6 @@ bool HasObstacleOnPage(const ZIPINFO* label, int page) {
     }
     return false;
 }
-
-}  // namespace
 
 int32_t TruncUnits(double value) {
     if (!(value > INT32_MIN) || !(value < INT32_MAX)) return value > 0 ? INT32_MAX : INT32_MIN;

@@ -37,6 +37,10 @@ double RowY(const ColumnGeometry& geometry, int row);
 // The text cell of column k, row r.
 LabelRect CellRect(const ColumnGeometry& geometry, int column, int row);
 
+// Whether any placed object above the label lies on the page: without
+// one, no cell or separator of the page is blocked.
+bool HasObstacleOnPage(const ZIPINFO* label, int page);
+
 // Whether an area (in the same coordinates as the body region) overlaps a
 // placed object above the label on this page. Object rectangles are
 // multiplied by the scale and compared relative to the label's origin.

@@ -132,11 +132,12 @@ int LayOutCatalog(const CatalogPass& pass, const CatalogPainter& painter) {
     walk.Select(STYLE_FILE);
     int next = pass.firstEntry < 0 ? 0 : pass.firstEntry;
     int drawn = 0;
+    const bool obstacles = HasObstacleOnPage(label, pass.page);
     for (int k = 0; k < g.columns; ++k) {
         double x = ColumnX(g, k);
         for (int r = 0; r < g.rows; ++r) {
             double y = RowY(g, r);
-            if (!CellBlocked(label, pass.page, truth, k, r, 0, 0)) {
+            if (!obstacles || !CellBlocked(label, pass.page, truth, k, r, 0, 0)) {
                 if (next < entries) {
                     walk.Entry(next++, CellRect(g, k, r));
                     ++drawn;
@@ -145,10 +146,12 @@ int LayOutCatalog(const CatalogPass& pass, const CatalogPainter& painter) {
             }
             if (k == 0) continue;
             // The separator left of the column, where no object covers it.
-            LabelRect cell = CellRect(truth, k, r);
-            double xs = ColumnX(truth, k) - truth.gap;
-            LabelRect strip = {TruncUnits(xs - 2), cell.top, TruncUnits(xs + 2), cell.bottom};
-            if (AreaBlocked(label, pass.page, strip, 1.0, 0, 0)) continue;
+            if (obstacles) {
+                LabelRect cell = CellRect(truth, k, r);
+                double xs = ColumnX(truth, k) - truth.gap;
+                LabelRect strip = {TruncUnits(xs - 2), cell.top, TruncUnits(xs + 2), cell.bottom};
+                if (AreaBlocked(label, pass.page, strip, 1.0, 0, 0)) continue;
+            }
             double sx = x - g.gap;
             double bottom = r == g.rows - 1 ? y - 5 * s : y;
             double top = r == 0 ? y + 3 * s + g.pitch : y + g.pitch;

@@ -90,9 +90,9 @@ void LoadGlobals(const EditionProfile& edition) {
     // (none chosen, or none installed back then) the system's default
     // printer read at window creation stays.
     PrinterNames stored = {};
-    ReadSetting(SettingsRoot(), "PrinterName", stored.name, 254, SETTING_STRING);
-    ReadSetting(SettingsRoot(), "PortName", stored.port, 254, SETTING_STRING);
-    ReadSetting(SettingsRoot(), "DriverName", stored.driver, 254, SETTING_STRING);
+    ReadSetting(SettingsRoot(), "PrinterName", stored.name, sizeof stored.name, SETTING_STRING);
+    ReadSetting(SettingsRoot(), "PortName", stored.port, sizeof stored.port, SETTING_STRING);
+    ReadSetting(SettingsRoot(), "DriverName", stored.driver, sizeof stored.driver, SETTING_STRING);
     if (stored.name[0]) g_view.printer = stored;
     LoadText("ImagePath", g_settings.ImagePath, 510, "");
     LoadText("LabelPath", g_settings.LabelPath, 510, "");

@@ -213,7 +213,7 @@ TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasANam
 
     store_.Put("PrinterName", std::string(400, 'p'));
     LoadSettings(kKestrinProfile);
-    EXPECT_EQ(std::string(g_view.printer.name), std::string(253, 'p'));
+    EXPECT_EQ(std::string(g_view.printer.name), std::string(254, 'p'));  // the whole field
 }
 
 TEST_F(LoadSettingsTest, LabelsBelowTenLoadAsTenAndOtherKindsAsTheNearestSoundOne) {

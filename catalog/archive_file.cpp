@@ -5,7 +5,7 @@
 
 #include "catalog/archive_reader.h"
 #include "catalog/byte_file.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 ArchiveFile g_archive;
 

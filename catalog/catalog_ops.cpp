@@ -8,7 +8,7 @@
 #include "catalog/text_compare.h"
 #include "document/object_list.h"
 #include "render/layout_cache.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/text_field.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
-// The disk part of the Read Disk command: the current label's catalog and
-// disk facts replaced by a reading of the chosen drive (g_scan.Drive, to
+// The disk part of the Read Disk command: the label's catalog and disk
+// facts replaced by a reading of the chosen drive (g_scan.Drive, to
 // g_scan.DispSub levels). In Dovantel an audio CD is read as a track list
 // first; only a drive without one is scanned. Sorting, the empty-disk
 // warning and templates belong to the command around it.
 #pragma once
+#include "catalog/zipinfo.h"
 #include "editions/profile.h"
 
 // True when an audio CD was read, false when the drive was scanned.
-bool ReadDisk(const EditionProfile& edition);
+bool ReadDisk(ZIPINFO* label, const EditionProfile& edition);

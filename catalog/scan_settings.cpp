@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/report.h"
+#include "base/report.h"
 
 ScanSettings g_scan;
 

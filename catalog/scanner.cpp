@@ -14,9 +14,7 @@
 #include "catalog/scan_text.h"
 #include "catalog/text_compare.h"
 #include "catalog/text_field.h"
-#include "shell/report.h"
-
-int g_archiveMode = kArchiveModeNone;
+#include "base/report.h"
 
 namespace {
 
@@ -59,9 +57,9 @@ void TimeTrackFile(char drive, CatalogEntry* e) {
 
 // The child list of a folder or archive, or null when it cannot be listed.
 ZIPINFO* ScanBelow(char drive, const std::string& path, const char* name, int depth, int levels,
-                   const EditionProfile& edition) {
+                   const EditionProfile& edition, int archiveMode) {
     std::string below = path + "\\" + name;
-    return ScanDrive(drive, below.c_str(), depth + 1, levels, nullptr, edition);
+    return ScanDrive(drive, below.c_str(), depth + 1, levels, nullptr, edition, archiveMode);
 }
 
 void Attach(CatalogEntry* e, ZIPINFO* child) {
@@ -108,7 +106,7 @@ void SoftenAllNames(ZIPINFO* list) {
 void WriteFolderSummaries(ZIPINFO* list, int dirComm) { Summarize(list, dirComm); }
 
 ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO* record,
-                   const EditionProfile& edition) {
+                   const EditionProfile& edition, int archiveMode) {
     if (!record)
         record = NewCatalogList();
     else
@@ -117,7 +115,7 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
     const int maxDepth = levels < -kAllLevels || levels > kAllLevels ? kAllLevels : (levels < 0 ? -levels : levels);
     const std::string here = path ? path : "";
     const std::string pattern = std::string(1, drive) + ":" + here + "\\*.*";
-    const ListingSource& source = g_archiveMode == kArchiveModeNone ? SystemListing() : ArchiveListing(g_archiveMode);
+    const ListingSource& source = archiveMode == kArchiveModeNone ? SystemListing() : ArchiveListing(archiveMode);
 
     ListingRecord name;
     std::memset(&name, 0, sizeof name);
@@ -165,17 +163,12 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
         e.Size = name.SizeLow;
         if (folder) {
             CopyField(e.EntryComment, "[dir]");
-            if (depth < maxDepth) Attach(&e, ScanBelow(drive, here, name.Name, depth, levels, edition));
+            if (depth < maxDepth) Attach(&e, ScanBelow(drive, here, name.Name, depth, levels, edition, archiveMode));
         } else {
             SizeText(e.Size, e.EntryComment);
-            int mode = g_scan.ScanArchives && g_archiveMode == kArchiveModeNone ? ArchiveModeOf(name.Name)
-                                                                                : kArchiveModeNone;
-            if (mode != kArchiveModeNone) {
-                g_archiveMode = mode;
-                ZIPINFO* members = ScanBelow(drive, here, name.Name, depth, levels, edition);
-                g_archiveMode = kArchiveModeNone;
-                Attach(&e, members);
-            }
+            int mode = g_scan.ScanArchives && archiveMode == kArchiveModeNone ? ArchiveModeOf(name.Name)
+                                                                              : kArchiveModeNone;
+            if (mode != kArchiveModeNone) Attach(&e, ScanBelow(drive, here, name.Name, depth, levels, edition, mode));
             if (depth == 0 && edition.id == EDITION_DOVANTEL && IsTrackFile(e)) TimeTrackFile(drive, &e);
         }
         ++count;

@@ -5,12 +5,9 @@
 // paths, softens all-capital names, writes folder summaries and gathers the
 // disk facts. The scan settings come from g_scan.
 #pragma once
+#include "catalog/archive_reader.h"
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
-
-// Which listing source the scanner reads: 0 the system listing, 1 the ZIP
-// reader, 2 the ARJ reader. Not 0 only while an archive is being listed.
-extern int g_archiveMode;
 
 // Deepest folder level read: "All Levels".
 constexpr int kAllLevels = 15;
@@ -20,9 +17,11 @@ constexpr int kAllLevels = 15;
 // folders only); record: the label to fill at the top, null below (a new
 // list is made). At depth 0 the result is always the record passed in; below
 // it is null when the folder or archive could not be listed. Audio track
-// files of the root are timed in Dovantel only.
+// files of the root are timed in Dovantel only. archiveMode: the listing
+// source, kArchiveModeNone (the system listing) except below an archive,
+// whose members are listed by its reader.
 ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO* record,
-                   const EditionProfile& edition);
+                   const EditionProfile& edition, int archiveMode);
 
 // The post-processing steps, also usable on their own.
 void SoftenAllNames(ZIPINFO* list);

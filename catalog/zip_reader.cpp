@@ -5,7 +5,7 @@
 
 #include "catalog/archive_file.h"
 #include "catalog/archive_reader.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

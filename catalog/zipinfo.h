@@ -88,9 +88,11 @@ struct ZIPINFO {
     FontDesc SpineFont;
     int32_t SpineAlign;  // 0 left, 1 centre, 2 right
     int32_t ZipColor;    // colour logo
-    // 9. placed objects; element 0 is the selected one when something is
+    // 9. placed objects; element 0 is the selected one when SelectionKind
+    // is not 0 (1 a picture, 2 a string)
     int32_t NumObjects;
     PlacedObject* Objects;
+    int32_t SelectionKind;
     // 10. per-extension styles
     int32_t NumExtStyles;
     ExtStyle* ExtStyles;

@@ -6,7 +6,7 @@
 #include "document/image_path.h"
 #include "document/object_list.h"
 #include "document/picture_loader.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext& context) {
     RememberImageFolder(path);
@@ -15,7 +15,7 @@ bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext&
     if (placed) {
         object->rec.Layer = LAYER_ABOVE;
         object->rec.Page = context.currentPage;
-        ClearObjectSelection();
+        ClearObjectSelection(label);
         placed = InsertObjectAtHead(label, *object);
         if (!placed) FreeObjectData(object);
     }

@@ -7,7 +7,6 @@
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
 #include "catalog/text_field.h"
-#include "shell/view_state.h"
 
 DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
     switch (slot) {
@@ -34,7 +33,6 @@ int DefaultShowComm(const EditionProfile& edition) { return edition.id == EDITIO
 int DefaultOpposing(const EditionProfile& edition) { return edition.id == EDITION_KESTRIN ? 0 : 1; }
 
 void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
-    g_view.modified = 1;
     g_scan.DispSub = 1;
 
     MarkFontUnset(&label->Font, DefaultLabelFont(FONT_FILES, edition));

@@ -33,7 +33,7 @@ int DefaultShowSize(const EditionProfile& edition);  // Wimbrook 0
 int DefaultShowComm(const EditionProfile& edition);  // Wimbrook 0
 int DefaultOpposing(const EditionProfile& edition);  // Dovantel and Wimbrook 1
 
-// "Reset To Defaults" on one record: marks the label modified, sets the
+// "Reset To Defaults" on one record (the label changes, always): sets the
 // scan depth to 1, gives back the default look (fonts marked unset for the
 // default-font step), drops the extension styles, re-sorts the catalog and
 // invalidates the layout. The caller then builds the fonts and measures

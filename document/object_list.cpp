@@ -3,13 +3,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/view_state.h"
 
 void FreeLabelObjects(ZIPINFO* label) {
     for (int i = 0; i < label->NumObjects && label->Objects; ++i) FreeObjectData(&label->Objects[i]);
     std::free(label->Objects);
     label->Objects = nullptr;
     label->NumObjects = 0;
+    label->SelectionKind = SELECTED_NOTHING;
 }
 
 bool InsertObjectAtHead(ZIPINFO* label, const PlacedObject& object) {
@@ -46,16 +46,16 @@ void MoveObjectToHead(ZIPINFO* label, int index) {
 }
 
 void SelectListObject(ZIPINFO* label, int index) {
-    g_view.selectionKind = SELECTED_NOTHING;
+    label->SelectionKind = SELECTED_NOTHING;
     if (!label->Objects || index < 0 || index >= label->NumObjects) return;
     MoveObjectToHead(label, index);
     int type = label->Objects[0].rec.Type;
-    g_view.selectionKind = type == OBJECT_STRING ? SELECTED_STRING : SELECTED_PICTURE;
+    label->SelectionKind = type == OBJECT_STRING ? SELECTED_STRING : SELECTED_PICTURE;
 }
 
-void ClearObjectSelection() { g_view.selectionKind = SELECTED_NOTHING; }
+void ClearObjectSelection(ZIPINFO* label) { label->SelectionKind = SELECTED_NOTHING; }
 
 PlacedObject* SelectedObject(ZIPINFO* label) {
-    if (g_view.selectionKind == SELECTED_NOTHING || !label->Objects || label->NumObjects <= 0) return nullptr;
+    if (label->SelectionKind == SELECTED_NOTHING || !label->Objects || label->NumObjects <= 0) return nullptr;
     return &label->Objects[0];
 }

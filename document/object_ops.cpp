@@ -5,9 +5,7 @@
 #include <cstring>
 
 #include "document/object_list.h"
-#include "editions/edition.h"
 #include "render/label_geometry.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -25,8 +23,6 @@ int32_t Trunc(double value) {
 }
 
 }  // namespace
-
-PlacementContext CurrentPlacement() { return {&TheEdition(), g_view.labelKind, g_view.currentPage}; }
 
 void CenterHorizontally(ObjectRecord* rec, const PlacementContext& c) {
     LabelSize page = PageSizeFor(*c.edition, c.kind, c.currentPage);
@@ -119,7 +115,7 @@ bool DuplicateSelected(ZIPINFO* label, const PlacementContext& c) {
         std::free(copy.bitmap);
         return false;
     }
-    ClearObjectSelection();
+    ClearObjectSelection(label);
     SelectListObject(label, 0);
     CenterHorizontally(&label->Objects[0].rec, c);
     CenterVertically(&label->Objects[0].rec, c);
@@ -129,6 +125,6 @@ bool DuplicateSelected(ZIPINFO* label, const PlacementContext& c) {
 bool DeleteSelected(ZIPINFO* label) {
     if (!SelectedObject(label)) return false;
     RemoveHeadObject(label);
-    ClearObjectSelection();
+    ClearObjectSelection(label);
     return true;
 }

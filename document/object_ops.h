@@ -12,9 +12,6 @@ struct PlacementContext {
     int currentPage;  // the page shown
 };
 
-// This program's edition, kind and current page.
-PlacementContext CurrentPlacement();
-
 // Centred between the current page's left spine (if it has one) and its
 // right edge or right spine; Wimbrook's labels across the whole width.
 void CenterHorizontally(ObjectRecord* rec, const PlacementContext& context);

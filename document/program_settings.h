@@ -1,17 +1,17 @@
 // Program-wide settings kept in the store that belong to no label record:
-// spine logo texts, template use, background, print placement, paths,
-// dialog positions, custom colours, hidden hints and recent files. The
-// view state (shell/view_state.h) holds "Labels", "Zoom", "WindScale", the
-// main window position and the printer names; the scan settings
-// (catalog/scan_settings.h) hold the drive and the scan choices.
+// spine logo texts, template use, background, the printer and the print
+// placement, paths, window positions, custom colours, hidden hints and
+// recent files. The shell's view keeps "Labels", "Zoom" and "WindScale"
+// (document/settings.h); the scan settings (catalog/scan_settings.h) hold
+// the drive and the scan choices.
 #pragma once
 #include <cstdint>
 
 #include "document/font_desc.h"
+#include "render/printer_names.h"
 
 // Windows whose screen positions are remembered ("%sX", "%sY"), in the
-// order the store processes them. The main window's position lives in
-// the view state.
+// order the store processes them, the main window first.
 enum WindowKey {
     WINDOW_MAIN = 0,
     WINDOW_COLOR,
@@ -58,9 +58,10 @@ struct ProgramSettings {
     double SideMargin = 0.100;  // inches
     char ImagePath[511];        // at most 510
     char LabelPath[511];
+    PrinterNames Printer;        // the selected printer: the system default until one is chosen
     int32_t PrinterOrientation;  // 1 portrait, 2 landscape
     int32_t PrinterPaperSize;    // -1: the printer's own
-    ScreenPosition Windows[WINDOW_KEY_COUNT];  // [WINDOW_MAIN] unused: see g_view
+    ScreenPosition Windows[WINDOW_KEY_COUNT];
     ColorRef CustColors[kCustomColorCount];
     int32_t HideDummy[kHintCount];  // 1: hint n is hidden
     char Recent[kRecentCount][256];  // most recent first, at most 255 each

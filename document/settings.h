@@ -5,16 +5,24 @@
 #pragma once
 #include "editions/profile.h"
 
-// Reads every key in order into the view state, the scan settings, the
+// What the store keeps of the shell's view: "Labels", "Zoom" and
+// "WindScale". The shell hands it in and takes it back.
+struct ViewSettings {
+    int labelKind;
+    int fullSize;
+    double windowScale;
+};
+
+// Reads every key in order into the view settings, the scan settings, the
 // program settings and the label records (g_labelCount of them). Values
 // the program cannot show are brought back to the nearest sound one.
-void LoadSettings(const EditionProfile& edition);
+void LoadSettings(const EditionProfile& edition, ViewSettings* view);
 
 // Writes the keys back in order. Keys of extension styles and patterns
 // beyond the current counts, "Initials" and unknown keys stay as they are
 // in the file. Does nothing when the settings were never loaded, so that
 // an early exit cannot overwrite the file with blank records.
-void SaveSettings(const EditionProfile& edition);
+void SaveSettings(const EditionProfile& edition, const ViewSettings& view);
 
 // True once LoadSettings has run since the last ForgetLoadedSettings.
 bool SettingsLoaded();

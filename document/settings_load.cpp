@@ -11,7 +11,6 @@
 #include "document/settings_bounds.h"
 #include "document/settings_key.h"
 #include "document/settings_store.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -54,21 +53,21 @@ const char* DefaultNumber(const EditionProfile& edition) {
     }
 }
 
-void LoadGlobals(const EditionProfile& edition) {
+void LoadGlobals(const EditionProfile& edition, ViewSettings* view) {
     int8_t drive = 0;
     g_scan.Drive = ReadSetting(SettingsRoot(), "Drive", &drive, 1, SETTING_BYTE) ? SoundDrive(drive) : 0;
 
     int32_t kind = LoadInt("Labels", 4);
     if (kind < 10) kind = 10;
-    g_view.labelKind = SoundLabelKind(kind, edition);
+    view->labelKind = SoundLabelKind(kind, edition);
     g_scan.DispSub = SoundDispSub(LoadInt("DispSub", 1));
-    g_view.fullSize = Switch01(LoadInt("Zoom", 0));
-    if (edition.id == EDITION_WIMBROOK) g_view.fullSize = 1;
+    view->fullSize = Switch01(LoadInt("Zoom", 0));
+    if (edition.id == EDITION_WIMBROOK) view->fullSize = 1;
     LoadText("Initials", g_settings.Initials, 63, "zip");
     LoadText("Number", g_settings.Number, 7, DefaultNumber(edition));
     g_settings.UseDAT = Switch01(LoadInt("UseDAT", 1));
     // An in-range scale stays even when no menu item offers it.
-    g_view.windowScale = ClampInt(LoadInt("WindScale", 100), kMinWindowScale, kMaxWindowScale) * 0.01;
+    view->windowScale = ClampInt(LoadInt("WindScale", 100), kMinWindowScale, kMaxWindowScale) * 0.01;
     g_settings.BackColor = LoadColor("BackColor", kWhite);
     g_settings.CropMarks = LoadSwitch("CropMarks", 0);
     g_settings.Border = ClampInt(static_cast<int32_t>(LoadBits("Border", 0)), 0, 5);
@@ -93,7 +92,7 @@ void LoadGlobals(const EditionProfile& edition) {
     ReadSetting(SettingsRoot(), "PrinterName", stored.name, sizeof stored.name, SETTING_STRING);
     ReadSetting(SettingsRoot(), "PortName", stored.port, sizeof stored.port, SETTING_STRING);
     ReadSetting(SettingsRoot(), "DriverName", stored.driver, sizeof stored.driver, SETTING_STRING);
-    if (stored.name[0]) g_view.printer = stored;
+    if (stored.name[0]) g_settings.Printer = stored;
     LoadText("ImagePath", g_settings.ImagePath, 510, "");
     LoadText("LabelPath", g_settings.LabelPath, 510, "");
     int32_t orientation = (floppy || edition.id == EDITION_DOVANTEL) ? 1 : 2;
@@ -109,12 +108,7 @@ void LoadWindowPositions() {
         int32_t x = ClampInt(LoadInt(key, 0), -kMaxScreenCoordinate, kMaxScreenCoordinate);
         std::snprintf(key, sizeof key, "%sY", kWindowKeyNames[w]);
         int32_t y = ClampInt(LoadInt(key, 0), -kMaxScreenCoordinate, kMaxScreenCoordinate);
-        if (w == WINDOW_MAIN) {
-            g_view.savedX = x;
-            g_view.savedY = y;
-        } else {
-            g_settings.Windows[w] = {x, y};
-        }
+        g_settings.Windows[w] = {x, y};
     }
 }
 
@@ -186,8 +180,8 @@ void LoadExclusionList() {
 
 }  // namespace
 
-void LoadSettings(const EditionProfile& edition) {
-    LoadGlobals(edition);
+void LoadSettings(const EditionProfile& edition, ViewSettings* view) {
+    LoadGlobals(edition, view);
     LoadWindowPositions();
     for (int i = 0; i < g_labelCount; ++i) LoadLabel(&g_labelRecords[i], i, edition);
     for (int i = 0; i < kCustomColorCount; ++i) g_settings.CustColors[i] = LoadColor(SettingsKey("CustColor%d", i), 0);

@@ -7,7 +7,6 @@
 #include "document/settings_bounds.h"
 #include "document/settings_key.h"
 #include "document/settings_store.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -19,17 +18,17 @@ void SaveText(const char* key, const char (&field)[N]) {
     WriteSetting(SettingsRoot(), key, field, static_cast<int>(N), SETTING_STRING);
 }
 
-void SaveGlobals(const EditionProfile& edition) {
+void SaveGlobals(const EditionProfile& edition, const ViewSettings& view) {
     // No drive chosen yet: leave the key out so the next start asks again.
     if (g_scan.Drive != 0) {
         int8_t drive = static_cast<int8_t>(g_scan.Drive);
         WriteSetting(SettingsRoot(), "Drive", &drive, 1, SETTING_BYTE);
     }
-    SaveInt("Labels", g_view.labelKind);
+    SaveInt("Labels", view.labelKind);
     SaveInt("DispSub", g_scan.DispSub);
-    SaveInt("Zoom", g_view.fullSize);
+    SaveInt("Zoom", view.fullSize);
     SaveInt("UseDAT", g_settings.UseDAT);
-    SaveInt("WindScale", ScaleToPercent(g_view.windowScale));
+    SaveInt("WindScale", ScaleToPercent(view.windowScale));
     SaveInt("NewPosX", InchesToThousandths(g_settings.NewPosX));
     SaveInt("NewPosY", InchesToThousandths(g_settings.NewPosY));
     SaveInt("NewPosX2", InchesToThousandths(g_settings.NewPosX2));
@@ -41,9 +40,9 @@ void SaveGlobals(const EditionProfile& edition) {
     SaveBits("OrigPosition", static_cast<uint32_t>(g_settings.OrigPosition));
     SaveBits("MultiPage", static_cast<uint32_t>(g_settings.MultiPage));
     SaveBits("Separate", static_cast<uint32_t>(g_settings.Separate));
-    SaveText("PrinterName", g_view.printer.name);
-    SaveText("PortName", g_view.printer.port);
-    SaveText("DriverName", g_view.printer.driver);
+    SaveText("PrinterName", g_settings.Printer.name);
+    SaveText("PortName", g_settings.Printer.port);
+    SaveText("DriverName", g_settings.Printer.driver);
     SaveText("ImagePath", g_settings.ImagePath);
     SaveText("LabelPath", g_settings.LabelPath);
     SaveInt("PrinterOrientation", g_settings.PrinterOrientation);
@@ -55,7 +54,7 @@ void SaveGlobals(const EditionProfile& edition) {
 
 void SaveWindowPositions() {
     for (int w = 0; w < WINDOW_KEY_COUNT; ++w) {
-        ScreenPosition p = w == WINDOW_MAIN ? ScreenPosition{g_view.savedX, g_view.savedY} : g_settings.Windows[w];
+        ScreenPosition p = g_settings.Windows[w];
         char key[64];
         std::snprintf(key, sizeof key, "%sX", kWindowKeyNames[w]);
         SaveInt(key, p.x);
@@ -100,9 +99,9 @@ void SaveLabel(const ZIPINFO* label, int index) {
 
 }  // namespace
 
-void SaveSettings(const EditionProfile& edition) {
+void SaveSettings(const EditionProfile& edition, const ViewSettings& view) {
     if (!SettingsLoaded()) return;
-    SaveGlobals(edition);
+    SaveGlobals(edition, view);
     SaveWindowPositions();
     for (int i = 0; i < g_labelCount; ++i) SaveLabel(&g_labelRecords[i], i);
     for (int i = 0; i < kCustomColorCount; ++i) SaveBits(SettingsKey("CustColor%d", i), g_settings.CustColors[i]);

@@ -103,7 +103,7 @@ PlacedObject* InsertNewString(ZIPINFO* label, const PlacementContext& context) {
     rec.Right = 200;
     rec.Bottom = 0;
     CopyStringFields(&rec, g_stringTemplate.rec);
-    ClearObjectSelection();
+    ClearObjectSelection(label);
     if (!InsertObjectAtHead(label, object)) return nullptr;
     ObjectRecord* placed = &label->Objects[0].rec;
     AutoSizeString(placed);

@@ -1,7 +1,7 @@
 #include "render/label_geometry.h"
 
 #include "render/geometry_settings.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

@@ -5,7 +5,9 @@
 #pragma once
 #include "editions/profile.h"
 #include "render/label_rect.h"
-#include "shell/view_state.h"
+
+// Geometry kinds (settings key "Labels").
+enum LabelKindCode { KIND_COVERS = 10, KIND_BOOKLET = 12, KIND_SHEET = 23 };
 
 struct LabelSize {
     int32_t width;

@@ -5,7 +5,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/text_compare.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

@@ -1,8 +1,6 @@
 #include "render/page_origin.h"
 
-#include "editions/edition.h"
 #include "render/label_geometry.h"
-#include "shell/view_state.h"
 
 namespace {
 // The shell's drawing origin before the toolbar lowers it.
@@ -63,8 +61,4 @@ void PageOriginFor(ZIPINFO* label, const EditionProfile& edition, int kind, int 
     label->LabelOriginY = origin.y;
     label->PageWidth = size.width;
     label->PageHeight = size.height;
-}
-
-void PageOrigin(ZIPINFO* label, int page) {
-    PageOriginFor(label, TheEdition(), g_view.labelKind, page, g_view.fullSize, g_view.originX, g_view.originY);
 }

@@ -3,7 +3,7 @@
 // them for a page right before it draws or hit-tests that page.
 //
 // The main window's drawing origin (x 7, y -6 below the toolbar, in the
-// view state) is the top-left of the space the label is drawn in; the
+// shell's view) is the top-left of the space the label is drawn in; the
 // edition's window origin of the label is measured from the same corner as
 // that origin's (7, -6) is, so the label starts at the edition's offset
 // below the toolbar whatever its height.
@@ -19,6 +19,3 @@ LabelPoint LabelBaseOrigin(const EditionProfile& edition, int drawOriginX, int d
 // view (fullSize 1: one page at scale 1; 0: the spread at half scale).
 void PageOriginFor(ZIPINFO* label, const EditionProfile& edition, int kind, int page, int fullSize,
                    int drawOriginX, int drawOriginY);
-
-// The same for this program's edition, kind, view and drawing origin.
-void PageOrigin(ZIPINFO* label, int page);

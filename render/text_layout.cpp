@@ -4,7 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

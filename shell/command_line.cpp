@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 
 namespace {
 struct Keyword {

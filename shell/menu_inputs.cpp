@@ -29,9 +29,9 @@ MenuInputs GatherMenuInputs(const ZIPINFO* label) {
     in.useTemplates = g_settings.UseDAT;
     in.scanArchives = g_scan.ScanArchives;
     in.selectionKind = 0;
-    if (label && g_view.selectionKind != 0 && label->Objects && label->NumObjects > 0) {
+    if (label && label->SelectionKind != 0 && label->Objects && label->NumObjects > 0) {
         const ObjectRecord& rec = label->Objects[0].rec;
-        in.selectionKind = g_view.selectionKind;
+        in.selectionKind = label->SelectionKind;
         in.layer = rec.Layer;
         in.filled = rec.Filled;
         in.autoSize = rec.AutoSize;

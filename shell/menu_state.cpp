@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/view_state.h"
 
 namespace {

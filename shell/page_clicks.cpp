@@ -4,7 +4,7 @@
 
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/object_hit_test.h"
 #include "shell/view_state.h"
 

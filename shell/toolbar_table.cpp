@@ -1,6 +1,6 @@
 #include "shell/toolbar_table.h"
 
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 
 namespace {
 const ToolButton kSep = {-1, 0, TOOL_SEPARATOR};

@@ -3,10 +3,10 @@
 #pragma once
 #include <string>
 
-#include "shell/printer_names.h"
-
-// Geometry kinds (settings key "Labels").
-enum LabelKindCode { KIND_COVERS = 10, KIND_BOOKLET = 12, KIND_SHEET = 23 };
+#include "catalog/zipinfo.h"
+#include "document/object_ops.h"
+#include "document/settings.h"
+#include "render/label_geometry.h"
 
 struct ViewState {
     std::string commandLine;   // raw text as received at entry
@@ -19,16 +19,22 @@ struct ViewState {
     // Drawing origin in logical units: x 7, y -6 minus the toolbar height.
     int originX = 7;
     int originY = -6;
-    int savedX = 0;            // saved main-window position, screen pixels
-    int savedY = 0;
     int paintingEnabled = 0;   // 0 until the settings are loaded
     int paletteDevice = 0;
     int modified = 0;
-    int selectionKind = 0;     // 0 nothing, 1 a picture, 2 a string (element 0)
     // The label's name in the title: "default" until a body file is opened
     // or saved; may hold a path (only its part after the last backslash shows).
     std::string labelName = "default";
-    PrinterNames printer = {};
 };
 
 extern ViewState g_view;
+
+// The view's own page geometry for the core functions that take it as
+// arguments: PageOriginFor with this edition, kind, view and drawing
+// origin, and the placement context of the page shown.
+void PageOrigin(ZIPINFO* label, int page);
+PlacementContext CurrentPlacement();
+
+// The part of the view the settings store keeps, and taking it back.
+ViewSettings StoredView();
+void TakeStoredView(const ViewSettings& stored);

@@ -7,9 +7,7 @@
 #include "catalog/audio_cd.h"
 #include "catalog/disk_facts.h"
 #include "catalog/listing.h"
-#include "catalog/read_disk.h"
 #include "catalog/text_field.h"
-#include "editions/edition.h"
 
 namespace {
 
@@ -88,5 +86,3 @@ void InstallWin32CatalogHooks() {
     SetDiskQueries(&kDiskQueries);
     SetAudioCdHooks(&kAudioCdHooks);
 }
-
-bool ReadDiskForThisEdition() { return ReadDisk(TheEdition()); }

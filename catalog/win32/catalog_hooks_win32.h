@@ -4,6 +4,3 @@
 // queries (GetDiskFreeSpaceEx, GetVolumeInformation) and the MCI command
 // strings behind the scanner's, the disk facts' and the CD reader's seams.
 void InstallWin32CatalogHooks();
-
-// Read Disk's reading of the drive for this executable's edition.
-bool ReadDiskForThisEdition();

@@ -5,7 +5,7 @@
 #include "document/image_path.h"
 #include "document/insert_picture.h"
 
-bool InsertPicture(HWND owner, ZIPINFO* label) {
+bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context) {
     char path[MAX_PATH] = "";
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -18,5 +18,5 @@ bool InsertPicture(HWND owner, ZIPINFO* label) {
     dialog.lpstrTitle = "Select Image File...";
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     if (!GetOpenFileNameA(&dialog)) return false;
-    return InsertPictureFile(label, path, CurrentPlacement());
+    return InsertPictureFile(label, path, context);
 }

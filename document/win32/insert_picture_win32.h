@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "catalog/zipinfo.h"
+#include "document/object_ops.h"
 
-// Returns true when a picture was placed (the label is then modified).
-bool InsertPicture(HWND owner, ZIPINFO* label);
+// Returns true when a picture was placed on the context's page (the label
+// is then modified).
+bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context);

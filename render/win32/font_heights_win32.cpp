@@ -6,22 +6,22 @@
 #include "render/label_font.h"
 #include "render/win32/mapping_win32.h"
 #include "render/win32/text_output_win32.h"
-#include "shell/view_state.h"
-#include "shell/win32/main_window.h"
+#include "document/program_settings.h"
+#include "render/win32/printer_win32.h"
 
 namespace {
 
 const char* OrNull(const char* text) { return text && *text ? text : nullptr; }
 
 HDC PrinterInformationContext() {
-    const PrinterNames& p = g_view.printer;
+    const PrinterNames& p = g_settings.Printer;
     return CreateICA(OrNull(p.driver), OrNull(p.name), OrNull(p.port), nullptr);
 }
 
 HDC SelectedPrinterContext() {
     HDC ic = PrinterInformationContext();
     if (ic) return ic;
-    ReadDefaultPrinter();
+    ReadDefaultPrinter(&g_settings.Printer);
     return PrinterInformationContext();
 }
 
@@ -65,30 +65,30 @@ int EditionLabelCount() {
     return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
 }
 
-void DefaultIfUnset(HDC dc, FontDesc* font, LabelFontSlot slot, const EditionProfile& edition) {
+void DefaultIfUnset(HDC dc, double windowScale, FontDesc* font, LabelFontSlot slot, const EditionProfile& edition) {
     if (font->lfHeight != -1) return;
     DefaultFont wanted = DefaultLabelFont(slot, edition);
-    MakeDefaultFont(dc, wanted.tenthsOfPoint, wanted.styleBits, font);
+    MakeDefaultFont(dc, windowScale, wanted.tenthsOfPoint, wanted.styleBits, font);
 }
 
 }  // namespace
 
-void MakeDefaultFont(HDC dc, int size, int style, FontDesc* font) {
+void MakeDefaultFont(HDC dc, double windowScale, int size, int style, FontDesc* font) {
     int saved = SaveDC(dc);
-    SetLabelMapping(dc, g_view.windowScale);
-    HFONT handle = LabelFont(dc, "Arial", size, 0, style, true, 0, font);
+    SetLabelMapping(dc, windowScale);
+    HFONT handle = LabelFont(dc, windowScale, "Arial", size, 0, style, true, 0, font);
     if (handle) DeleteObject(handle);
     RestoreDC(dc, saved);
 }
 
-void ApplyDefaultFonts(HDC windowDc) {
+void ApplyDefaultFonts(HDC windowDc, double windowScale) {
     const EditionProfile& edition = TheEdition();
     for (int i = 0; i < EditionLabelCount(); ++i) {
         ZIPINFO* label = &g_labelRecords[i];
-        DefaultIfUnset(windowDc, &label->Font, FONT_FILES, edition);
-        DefaultIfUnset(windowDc, &label->DirFont, FONT_FOLDERS, edition);
-        DefaultIfUnset(windowDc, &label->CommFont, FONT_COMMENT, edition);
-        DefaultIfUnset(windowDc, &label->SpineFont, FONT_SPINE, edition);
+        DefaultIfUnset(windowDc, windowScale, &label->Font, FONT_FILES, edition);
+        DefaultIfUnset(windowDc, windowScale, &label->DirFont, FONT_FOLDERS, edition);
+        DefaultIfUnset(windowDc, windowScale, &label->CommFont, FONT_COMMENT, edition);
+        DefaultIfUnset(windowDc, windowScale, &label->SpineFont, FONT_SPINE, edition);
     }
 }
 

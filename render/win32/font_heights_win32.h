@@ -9,11 +9,11 @@
 // Start-up: every label font still unset (height -1) gets its default,
 // built on the window's device context (Arial 8 pt for files and the
 // comment, 8 pt bold for folders, 14 pt for the spine; Wimbrook's spine
-// 8 pt bold).
-void ApplyDefaultFonts(HDC windowDc);
+// 8 pt bold) at the window scale.
+void ApplyDefaultFonts(HDC windowDc, double windowScale);
 
 // The default of one font built on a device context.
-void MakeDefaultFont(HDC dc, int size, int style, FontDesc* font);
+void MakeDefaultFont(HDC dc, double windowScale, int size, int style, FontDesc* font);
 
 // FontHeight, DirFontHeight and CommFontHeight of every label, measured on
 // an information context of the selected printer (re-reading the default

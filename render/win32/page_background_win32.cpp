@@ -1,7 +1,7 @@
 #include "render/win32/page_background_win32.h"
 
 #include "render/page_rects.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 void FillLabelRect(HDC dc, const LabelRect& rect, HBRUSH brush) {
     RECT r = {rect.left, rect.top, rect.right, rect.bottom};

@@ -5,5 +5,6 @@
 #include "catalog/zipinfo.h"
 
 // Draws page - 1 in black Arial 8 pt (4 pt in the spread view) at the
-// bottom right of the page; nothing on pages 1 and 2.
-void DrawBookletPageNumber(HDC dc, const ZIPINFO& label, int page, int fullSize);
+// bottom right of the page; nothing on pages 1 and 2. The label mapping is
+// set at windowScale.
+void DrawBookletPageNumber(HDC dc, const ZIPINFO& label, int page, int fullSize, double windowScale);

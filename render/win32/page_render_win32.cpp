@@ -1,8 +1,6 @@
 #include "render/win32/page_render_win32.h"
 
 #include "catalog/macros.h"
-#include "document/program_settings.h"
-#include "editions/edition.h"
 #include "render/label_geometry.h"
 #include "render/page_flow.h"
 #include "render/page_layers.h"
@@ -12,7 +10,6 @@
 #include "render/win32/page_number_win32.h"
 #include "render/win32/placed_objects_win32.h"
 #include "render/win32/spine_win32.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -48,27 +45,18 @@ void DrawPageBorder(HDC dc, const ZIPINFO& label, double scale, int borderStyle,
     DeleteObject(pen);
 }
 
-PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper) {
-    return {&TheEdition(), g_view.labelKind, page, fullSize, onPaper, g_settings.Border, g_settings.Initials,
-            g_settings.Number};
-}
-
 void DrawPage(HDC dc, ZIPINFO* label, const PageDrawing& how) {
     const EditionProfile& edition = *how.edition;
     double scale = how.fullSize ? 1.0 : 0.5;
     PaintPageBackground(dc, edition, *label, how.page, scale, how.page == 1);
     DrawPlacedObjects(dc, label, LAYER_BELOW, how.page, how.fullSize);
-    DrawSpine(dc, edition, label, how.page, scale, how.initials, how.number);
+    DrawSpine(dc, edition, label, how.page, scale, how.windowScale, how.initials, how.number);
     DrawCatalog(dc, label, how, scale);
     if (IsBookletKind(edition, how.kind))
-        DrawBookletPageNumber(dc, *label, how.page, how.fullSize);
+        DrawBookletPageNumber(dc, *label, how.page, how.fullSize, how.windowScale);
     DrawPlacedObjects(dc, label, LAYER_ON, how.page, how.fullSize);
     DrawPlacedObjects(dc, label, LAYER_ABOVE, how.page, how.fullSize);
     DrawPageBorder(dc, *label, scale, how.border, how.onPaper);
-}
-
-void DrawPage(HDC dc, ZIPINFO* label, int page, int fullSize, bool onPaper) {
-    DrawPage(dc, label, ProgramPageDrawing(page, fullSize, onPaper));
 }
 
 void PlacePage(ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y) {

@@ -5,7 +5,7 @@
 //
 // The caller sets the label mapping on the device first (SetLabelMapping:
 // the window scale on screen, 1.0 on a printer) and places the page, either
-// through PageOrigin (the shell's view) or with an explicit origin
+// through the shell's PageOrigin (its view) or with an explicit origin
 // (DrawPageAt: print placement, sheet grids, test pictures).
 #pragma once
 #include <windows.h>
@@ -22,18 +22,12 @@ struct PageDrawing {
     int border;           // "Border" 0 to 5
     const char* initials; // spine logo texts ("Initials", "Number")
     const char* number;
+    double windowScale = 1.0;  // the label mapping's scale (1.0 on paper)
 };
-
-// The drawing of a page as this program shows it: its edition, the current
-// LabelKind, "Border", "Initials" and "Number".
-PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper);
 
 // Draws the page at the label's LabelOrigin and PageSize (set by PageOrigin
 // or PlacePage before).
 void DrawPage(HDC dc, ZIPINFO* label, const PageDrawing& how);
-
-// Shorthand for the program's own settings (screen painting, printing).
-void DrawPage(HDC dc, ZIPINFO* label, int page, int fullSize, bool onPaper);
 
 // Sets the label's LabelOrigin to (x, y) and PageSize to the page's size
 // for the drawing's kind.

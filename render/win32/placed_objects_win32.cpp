@@ -7,7 +7,7 @@
 #include "render/page_layers.h"
 #include "render/page_rects.h"
 #include "render/win32/text_output_win32.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

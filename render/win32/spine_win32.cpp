@@ -10,7 +10,6 @@
 #include "render/spine_layout.h"
 #include "render/win32/page_background_win32.h"
 #include "render/win32/text_output_win32.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -35,25 +34,25 @@ void DropFonts() {
     }
 }
 
-void PrepareResources(const EditionProfile& edition, double scale) {
+void PrepareResources(const EditionProfile& edition, double scale, double windowScale) {
     if (!g_spine.purple) g_spine.purple = CreateSolidBrush(RGB(128, 0, 128));
     if (!g_spine.pen) g_spine.pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    if (g_spine.rebuild || g_spine.scale != scale || g_spine.windowScale != g_view.windowScale ||
+    if (g_spine.rebuild || g_spine.scale != scale || g_spine.windowScale != windowScale ||
         g_spine.edition != edition.id) {
         DropFonts();
         g_spine.scale = scale;
-        g_spine.windowScale = g_view.windowScale;
+        g_spine.windowScale = windowScale;
         g_spine.edition = edition.id;
         g_spine.rebuild = false;
     }
 }
 
-HFONT LogoFont(HDC dc, const EditionProfile& edition, bool number, int rotation, double scale) {
+HFONT LogoFont(HDC dc, const EditionProfile& edition, bool number, int rotation, double scale, double windowScale) {
     HFONT* slot = &(number ? g_spine.number : g_spine.initials)[(rotation / 90) & 3];
     if (!*slot) {
         SpineLogoSizes sizes = SpineLogoFontSizes(edition);
         int size = TruncUnits((number ? sizes.number : sizes.initials) * scale);
-        *slot = LabelFont(dc, "Arial", size, 0, number ? FONT_BOLD : 0, true, rotation * 10, nullptr);
+        *slot = LabelFont(dc, windowScale, "Arial", size, 0, number ? FONT_BOLD : 0, true, rotation * 10, nullptr);
     }
     return *slot;
 }
@@ -74,15 +73,15 @@ void Segment(HDC dc, const LabelSegment& s) {
 }
 
 void DrawLogo(HDC dc, const EditionProfile& edition, const ZIPINFO& label, const SpinePlan& plan, double scale,
-              const char* initials, const char* number) {
+              double windowScale, const char* initials, const char* number) {
     int centred = TEXT_HCENTER | TEXT_VCENTER;
-    HFONT first = LogoFont(dc, edition, false, plan.logoRotation, scale);
+    HFONT first = LogoFont(dc, edition, false, plan.logoRotation, scale, windowScale);
     if (first) SelectObject(dc, first);
     SetTextColor(dc, RGB(0, 0, 0));
     if (initials && *initials) MyDrawText(dc, initials, -1, plan.initialsBox, centred, plan.logoRotation);
     HBRUSH fill = label.ZipColor ? g_spine.purple : static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
     if (fill) FillLabelRect(dc, plan.numberBox, fill);
-    HFONT second = LogoFont(dc, edition, true, plan.logoRotation, scale);
+    HFONT second = LogoFont(dc, edition, true, plan.logoRotation, scale, windowScale);
     if (second) SelectObject(dc, second);
     SetTextColor(dc, RGB(255, 255, 255));
     if (number && *number) MyDrawText(dc, number, -1, plan.numberBox, centred, plan.logoRotation);
@@ -108,14 +107,14 @@ void DrawTitle(HDC dc, const ZIPINFO& label, const SpinePlan& plan, double scale
 
 void RequestSpineFontRebuild() { g_spine.rebuild = true; }
 
-void DrawSpine(HDC dc, const EditionProfile& edition, ZIPINFO* label, int page, double scale,
+void DrawSpine(HDC dc, const EditionProfile& edition, ZIPINFO* label, int page, double scale, double windowScale,
                const char* initials, const char* number) {
     LabelRect strips[2];
     int n = SpineRectsAt(edition, *label, page, scale, strips);
     if (n <= 0) return;
     SpinePlan plans[2];
     n = PlanSpines(edition, strips, n, scale, label->ShowZip != 0, label->Opposing != 0, plans);
-    PrepareResources(edition, scale);
+    PrepareResources(edition, scale, windowScale);
     int saved = SaveDC(dc);
     // Nothing of a spine reaches beyond its strip.
     for (int i = 0; i < n; ++i) {
@@ -124,7 +123,7 @@ void DrawSpine(HDC dc, const EditionProfile& edition, ZIPINFO* label, int page, 
         IntersectClipRect(dc, plan.strip.left, plan.strip.top, plan.strip.right, plan.strip.bottom);
         if (g_spine.pen) SelectObject(dc, g_spine.pen);
         SetBkMode(dc, TRANSPARENT);
-        if (plan.logo) DrawLogo(dc, edition, *label, plan, scale, initials, number);
+        if (plan.logo) DrawLogo(dc, edition, *label, plan, scale, windowScale, initials, number);
         DrawTitle(dc, *label, plan, scale);
         Segment(dc, plan.edges[0]);
         Segment(dc, plan.edges[1]);

@@ -7,10 +7,11 @@
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
 
-// Draws the spines of the page at the label's LabelOrigin and the scale;
-// nothing on pages without a spine. The device's objects, text colour and
-// background mode are restored.
-void DrawSpine(HDC dc, const EditionProfile& edition, ZIPINFO* label, int page, double scale,
+// Draws the spines of the page at the label's LabelOrigin and the scale
+// (the label mapping is set at windowScale); nothing on pages without a
+// spine. The device's objects, text colour and background mode are
+// restored.
+void DrawSpine(HDC dc, const EditionProfile& edition, ZIPINFO* label, int page, double scale, double windowScale,
                const char* initials, const char* number);
 
 // The two logo fonts, the purple brush and the spine pen live across

@@ -4,7 +4,6 @@
 
 #include "document/win32/font_desc_win32.h"
 #include "render/label_font.h"
-#include "shell/view_state.h"
 
 namespace {
 
@@ -89,8 +88,8 @@ void MyDrawText(HDC dc, const char* text, int length, const LabelRect& rect, int
     DrawTextOn(GdiTextDevice(dc), text, length, rect, align, rotation);
 }
 
-HFONT LabelFont(HDC dc, const char* face, int height, int width, int style, bool logicalPixels, int escapement,
-                FontDesc* copy) {
+HFONT LabelFont(HDC dc, double windowScale, const char* face, int height, int width, int style, bool logicalPixels,
+                int escapement, FontDesc* copy) {
     int saved = SaveDC(dc);
     SetGraphicsMode(dc, GM_ADVANCED);
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
@@ -104,9 +103,8 @@ HFONT LabelFont(HDC dc, const char* face, int height, int width, int style, bool
         if (physicalX > 0) ppiX = physicalX;
         if (physicalY > 0) ppiY = physicalY;
     }
-    double scale = g_view.windowScale;
-    POINT size = {FontSizeToDevice(ppiX, ScaledFontSize(width, scale)),
-                  FontSizeToDevice(ppiY, ScaledFontSize(height, scale))};
+    POINT size = {FontSizeToDevice(ppiX, ScaledFontSize(width, windowScale)),
+                  FontSizeToDevice(ppiY, ScaledFontSize(height, windowScale))};
     DPtoLP(dc, &size, 1);
 
     FontDesc font = LabelFontDesc(face, FontHeightFromLogical(size.y), 0, style, escapement);

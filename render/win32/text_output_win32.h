@@ -19,11 +19,12 @@ void MyDrawText(HDC dc, const char* text, int length, const LabelRect& rect, int
 
 // A font of the given size in tenths of a point (width 0: the font's own)
 // that has the same size relative to the label on every device and at
-// every window scale; the caller has set the label mapping and owns the
-// font. logicalPixels: use the device's logical pixels per inch rather
-// than its physical resolution. copy (optional) receives the logical font.
-HFONT LabelFont(HDC dc, const char* face, int height, int width, int style, bool logicalPixels, int escapement,
-                FontDesc* copy);
+// every window scale; the caller has set the label mapping at windowScale
+// and owns the font. logicalPixels: use the device's logical pixels per
+// inch rather than its physical resolution. copy (optional) receives the
+// logical font.
+HFONT LabelFont(HDC dc, double windowScale, const char* face, int height, int width, int style, bool logicalPixels,
+                int escapement, FontDesc* copy);
 
 // The font's cell height (tmHeight) on the device; 0 when it cannot be made.
 int FontLineHeight(HDC dc, const FontDesc& font);

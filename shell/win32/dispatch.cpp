@@ -1,12 +1,11 @@
 #include "shell/win32/dispatch.h"
 
 #include "catalog/labels.h"
-#include "document/object_commands.h"
 #include "document/object_list.h"
 #include "document/string_object.h"
 #include "document/win32/insert_picture_win32.h"
-#include "render/page_origin.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
+#include "shell/object_command_map.h"
 #include "shell/win32/look_commands.h"
 #include "shell/view_state.h"
 #include "shell/win32/main_window.h"
@@ -25,8 +24,8 @@ void DispatchCommand(HWND window, int command) {
         if (ExitCheck(window)) DestroyWindow(window);
         return;
     case CMD_INSERT_IMAGE:
-        ClearObjectSelection();
-        if (InsertPicture(window, g_currentLabel)) g_view.modified = 1;
+        ClearObjectSelection(g_currentLabel);
+        if (InsertPicture(window, g_currentLabel, CurrentPlacement())) g_view.modified = 1;
         RequestRepaint();
         return;
     case CMD_INSERT_STRING:
@@ -35,10 +34,11 @@ void DispatchCommand(HWND window, int command) {
         if (InsertNewString(g_currentLabel, CurrentPlacement())) g_view.modified = 1;
         RequestRepaint();
         return;
-    default:
-        if (IsObjectCommand(command)) {
+    default: {
+        ObjectCommand operation;
+        if (ObjectCommandFor(command, &operation)) {
             // Without a fitting selection nothing happens, not even a repaint.
-            if (RunObjectCommand(g_currentLabel, command, CurrentPlacement())) {
+            if (RunObjectCommand(g_currentLabel, operation, CurrentPlacement())) {
                 g_view.modified = 1;
                 RequestRepaint();
             }
@@ -47,5 +47,6 @@ void DispatchCommand(HWND window, int command) {
         // Commands without a handler only repaint.
         RequestRepaint();
         return;
+    }
     }
 }

@@ -9,7 +9,7 @@
 #include "render/win32/text_output_win32.h"
 #include "shell/page_clicks.h"
 #include "shell/page_markers.h"
-#include "shell/report.h"
+#include "base/report.h"
 #include "shell/view_pages.h"
 #include "shell/view_points.h"
 #include "shell/view_state.h"
@@ -41,7 +41,7 @@ HFONT MarkerFont(HDC dc, int rotation) {
     }
     int slot = rotation == 90 ? 1 : rotation == 270 ? 2 : 0;
     if (!g_objects.marker[slot])
-        g_objects.marker[slot] = LabelFont(dc, "Arial", kMarkerFontSize, 0, 0, true, rotation * 10, nullptr);
+        g_objects.marker[slot] = LabelFont(dc, g_view.windowScale, "Arial", kMarkerFontSize, 0, 0, true, rotation * 10, nullptr);
     return g_objects.marker[slot];
 }
 
@@ -65,7 +65,7 @@ void DrawPageMarkers(HDC dc, const ZIPINFO& label, int page) {
 }
 
 void DrawSheetMap(HDC dc) {
-    HFONT font = LabelFont(dc, "Arial", kSheetMapFontSize, 0, 0, true, 0, nullptr);
+    HFONT font = LabelFont(dc, g_view.windowScale, "Arial", kSheetMapFontSize, 0, 0, true, 0, nullptr);
     HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     int oldMode = SetBkMode(dc, TRANSPARENT);
     COLORREF oldColor = GetTextColor(dc);
@@ -149,7 +149,7 @@ void SwitchPage(int labelIndex, int page) {
     page = PageInRange(kind, page);
     bool spread = HalfSizeView();
     if (spread && g_currentLabel && (labelIndex != g_view.currentLabel || page != g_view.currentPage)) {
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         ZIPINFO* previous = g_currentLabel;
         int previousPage = PageInRange(kind, g_view.currentPage);
         PageOrigin(previous, previousPage);

@@ -11,8 +11,8 @@
 #include "document/win32/palette_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
-#include "shell/command_ids.h"
-#include "shell/printer_names.h"
+#include "editions/command_ids.h"
+#include "render/win32/printer_win32.h"
 #include "shell/view_state.h"
 #include "shell/window_size.h"
 #include "shell/win32/bars.h"
@@ -42,15 +42,14 @@ void OnCreate(HWND window) {
     g_currentLabel = &g_labelRecords[0];
     ClearAllLabelRecords();
     LoadPopupMenus();
-    g_view.savedX = ReadSavedCoordinate("MainWindowX");
-    g_view.savedY = ReadSavedCoordinate("MainWindowY");
     PostMessageA(window, WM_COMMAND, CMD_STARTUP, 0);
     g_view.currentLabel = 0;
     g_view.currentPage = 1;
 
-    g_view.savedX = ClampSavedPosition(g_view.savedX, GetSystemMetrics(SM_CXSCREEN));
-    g_view.savedY = ClampSavedPosition(g_view.savedY, GetSystemMetrics(SM_CYSCREEN));
-    SetWindowPos(window, nullptr, g_view.savedX, g_view.savedY, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ScreenPosition& saved = g_settings.Windows[WINDOW_MAIN];
+    saved.x = ClampSavedPosition(ReadSavedCoordinate("MainWindowX"), GetSystemMetrics(SM_CXSCREEN));
+    saved.y = ClampSavedPosition(ReadSavedCoordinate("MainWindowY"), GetSystemMetrics(SM_CYSCREEN));
+    SetWindowPos(window, nullptr, saved.x, saved.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
     HDC dc = GetDC(window);
     g_view.paletteDevice = (GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
@@ -66,9 +65,8 @@ void OnCreate(HWND window) {
 void OnDestroy(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
-    g_view.savedX = rect.left;
-    g_view.savedY = rect.top;
-    SaveSettings(TheEdition());
+    g_settings.Windows[WINDOW_MAIN] = {rect.left, rect.top};
+    SaveSettings(TheEdition(), StoredView());
     ClearAllLabelRecords();
     FreeExcludePatterns();
     FreeLabelViewObjects();
@@ -130,15 +128,9 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
     return true;
 }
 
-void ReadDefaultPrinter() {
-    char device[255 * 3 + 3];
-    GetProfileStringA("windows", "device", ",,,", device, sizeof device);
-    ParseDeviceProfile(device, &g_view.printer);
-}
-
 HWND CreateMainWindow(HINSTANCE instance) {
     g_win.instance = instance;
-    ReadDefaultPrinter();
+    ReadDefaultPrinter(&g_settings.Printer);
     ClearCustomColors();
     PrepareLabelRecords(TheEdition().labelCount);
     ForgetLoadedSettings();

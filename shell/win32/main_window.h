@@ -15,5 +15,3 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // chose to keep the program running.
 bool ExitCheck(HWND window);
 
-// Reads the system's default printer into the view state.
-void ReadDefaultPrinter();

@@ -8,7 +8,7 @@
 #include "catalog/labels.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/menu_inputs.h"
 #include "shell/menu_state.h"
 #include "shell/recent_files.h"

@@ -4,7 +4,7 @@
 
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/win32/win_state.h"
 
 MenuHandles g_menus;

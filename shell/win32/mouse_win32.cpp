@@ -4,7 +4,7 @@
 #include "document/object_list.h"
 #include "editions/edition.h"
 #include "render/page_origin.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/object_drag.h"
 #include "shell/object_hit_test.h"
 #include "shell/page_clicks.h"
@@ -51,14 +51,14 @@ void OnLeftButtonDown(HWND window, int x, int y, WPARAM keys) {
         if (Floppy()) {
             int cell = SheetMapLabelAt(p, g_view.originX, g_view.originY);
             if (g_view.labelKind == KIND_SHEET && !OnPage(*label, q) && cell >= 0) {
-                ClearObjectSelection();
+                ClearObjectSelection(g_currentLabel);
                 SwitchPage(cell, 1);
                 RequestRepaint();
                 return;
             }
         } else if (g_view.fullSize && RegionAt(edition, g_view.labelKind, page, q) == REGION_NONE) {
             int next = PageAfterClick(edition, g_view.labelKind, page, p, *label);
-            ClearObjectSelection();
+            ClearObjectSelection(g_currentLabel);
             SwitchPage(0, next);
             RequestRepaint();
             return;
@@ -79,7 +79,7 @@ void OnLeftDoubleClick(HWND window, int x, int y, WPARAM keys) {
     DoubleClick click = {};
     click.shift = (keys & MK_SHIFT) != 0;
     click.objectHit = HitTestObjects(p) >= 0;
-    click.stringSelected = g_view.selectionKind == SELECTED_STRING;
+    click.stringSelected = g_currentLabel->SelectionKind == SELECTED_STRING;
     click.region = click.objectHit ? REGION_NONE : RegionAt(TheEdition(), g_view.labelKind, g_view.currentPage, q);
     click.page = g_view.currentPage;
     click.half = HalfSizeView();

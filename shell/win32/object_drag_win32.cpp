@@ -102,9 +102,9 @@ void EndDrag() {
 void SelectPlacedObject(int index) {
     ZIPINFO* label = g_currentLabel;
     HWND window = g_win.main;
-    if (g_view.selectionKind != 0 && index != 0 && label->Objects && label->NumObjects > 0)
+    if (g_currentLabel->SelectionKind != 0 && index != 0 && label->Objects && label->NumObjects > 0)
         InvalidateFrameArea(window, label->Objects[0].rec, *label);
-    ClearObjectSelection();
+    ClearObjectSelection(g_currentLabel);
     if (label->Objects && index >= 0 && index < label->NumObjects) {
         SelectListObject(label, index);
         const ObjectRecord& rec = label->Objects[0].rec;

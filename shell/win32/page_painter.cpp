@@ -1,11 +1,17 @@
 #include "shell/win32/page_painter.h"
 
 #include "document/program_settings.h"
+#include "editions/edition.h"
 #include "render/page_rects.h"
-#include "render/win32/page_render_win32.h"
+#include "shell/view_state.h"
+
+PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper) {
+    return {&TheEdition(), g_view.labelKind, page,           fullSize,          onPaper,
+            g_settings.Border, g_settings.Initials, g_settings.Number, g_view.windowScale};
+}
 
 void PaintLabelPage(HDC dc, ZIPINFO* label, int page, int fullSize) {
-    DrawPage(dc, label, page, fullSize, false);
+    DrawPage(dc, label, ProgramPageDrawing(page, fullSize, false));
 }
 
 void PaintPageOutline(HDC dc, const ZIPINFO& label, bool half) {

@@ -5,6 +5,11 @@
 #include <windows.h>
 
 #include "catalog/zipinfo.h"
+#include "render/win32/page_render_win32.h"
+
+// The drawing of a page as this program shows it: its edition, the current
+// LabelKind, "Border", "Initials", "Number" and the window scale.
+PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper);
 
 void PaintLabelPage(HDC dc, ZIPINFO* label, int page, int fullSize);
 

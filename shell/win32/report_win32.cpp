@@ -6,8 +6,8 @@
 #include "catalog/win32/dates_win32.h"
 #include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
-#include "document/win32/string_measure_win32.h"
-#include "shell/report.h"
+#include "shell/win32/string_measure_win32.h"
+#include "base/report.h"
 #include "shell/win32/win_state.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include "document/settings.h"
 #include "editions/edition.h"
 #include "render/win32/font_heights_win32.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/command_line.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
@@ -16,11 +16,13 @@
 void StartupContinuation(HWND window) {
     AssembleMenus(window);
     InstallFileTypes();
-    LoadSettings(TheEdition());
+    ViewSettings stored = StoredView();
+    LoadSettings(TheEdition(), &stored);
+    TakeStoredView(stored);
     g_view.paintingEnabled = 1;
 
     HDC dc = GetDC(window);
-    ApplyDefaultFonts(dc);
+    ApplyDefaultFonts(dc, g_view.windowScale);
     ReleaseDC(window, dc);
 
     ScaleWindow(g_view.windowScale);

@@ -12,7 +12,7 @@
 #include "catalog/dates.h"
 #include "catalog/labels.h"
 #include "catalog/text_field.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace {
 

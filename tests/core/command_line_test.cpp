@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/command_line.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "catalog/scan_settings.h"
 #include "catalog/text_field.h"
 #include "document/look.h"
-#include "shell/view_state.h"
 #include "tests/core/program_state.h"
 
 namespace {
@@ -63,7 +62,6 @@ TEST_F(ResetLookTest, GivesBackTheDefaultLookOfEachEdition) {
         Dress(&label);
         ResetLook(&label, *edition);
         bool floppy = edition->id == EDITION_WIMBROOK;
-        EXPECT_EQ(g_view.modified, 1);
         EXPECT_EQ(g_scan.DispSub, 1);
         EXPECT_EQ(label.Columns, 3);
         EXPECT_EQ(label.Opposing, edition->id == EDITION_DOVANTEL ? 1 : 0);

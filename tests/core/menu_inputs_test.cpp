@@ -9,7 +9,7 @@
 #include "document/object_list.h"
 #include "document/program_settings.h"
 #include "shell/menu_inputs.h"
-#include "shell/report.h"
+#include "base/report.h"
 #include "shell/view_state.h"
 #include "tests/core/program_state.h"
 #include "tests/core/report_recorder.h"

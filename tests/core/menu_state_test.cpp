@@ -3,7 +3,7 @@
 #include <map>
 
 #include "editions/profile.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/menu_state.h"
 #include "shell/view_state.h"
 

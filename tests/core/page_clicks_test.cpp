@@ -8,7 +8,7 @@
 
 #include "catalog/labels.h"
 #include "render/page_origin.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/page_clicks.h"
 #include "shell/page_markers.h"
 #include "shell/view_pages.h"

@@ -15,8 +15,9 @@
 #include "document/object_list.h"
 #include "document/object_ops.h"
 #include "document/string_object.h"
-#include "shell/command_ids.h"
-#include "shell/view_state.h"
+#include "editions/command_ids.h"
+#include "render/label_geometry.h"
+#include "shell/object_command_map.h"
 #include "tests/core/report_recorder.h"
 
 namespace {
@@ -35,13 +36,13 @@ protected:
         CopyField(label_.SpineFont.lfFaceName, "Arial");
         label_.SpineFontColor = MakeColor(0, 0, 255);
         g_stringTemplate.filled = false;
-        g_view.selectionKind = 0;
+        label_.SelectionKind = 0;
         SetStringExtentHook(FakeExtent);
     }
     void TearDown() override {
         ClearLabel(&label_);
         SetStringExtentHook(nullptr);
-        g_view.selectionKind = 0;
+        label_.SelectionKind = 0;
     }
     PlacementContext Kestrin(int page = 1) { return {&kKestrinProfile, KIND_COVERS, page}; }
 
@@ -85,7 +86,7 @@ TEST_F(ObjectsTest, NewStringIsCentredEditMeInTheSpineFontOnWhite) {
     EXPECT_EQ(s.VAlign, 1);
     EXPECT_EQ(s.Layer, LAYER_ABOVE);
     EXPECT_EQ(s.Page, 1);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_STRING);
+    EXPECT_EQ(label_.SelectionKind, SELECTED_STRING);
     // The text plus 5 each way.
     EXPECT_EQ(s.Right - s.Left, 10 * 7 + 5);
     EXPECT_EQ(s.Top - s.Bottom, 12 + 5);
@@ -98,17 +99,17 @@ TEST_F(ObjectsTest, ItalicStringsAreWiderAndTurnedStringsExchangeTheirSides) {
     label_.SpineFont.lfItalic = 1;
     ASSERT_NE(InsertNewString(&label_, Kestrin()), nullptr);
     EXPECT_EQ(Head().Right - Head().Left, 10 * 7 + 15);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_ROTATE_90, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_ROTATE, 90}, Kestrin()));
     EXPECT_EQ(Head().Orientation, 90);
     EXPECT_EQ(Head().Right - Head().Left, 12 + 5);
     EXPECT_EQ(Head().Top - Head().Bottom, 10 * 7 + 15);
     // Without auto-size a turn keeps the rectangle.
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_STRING_AUTOSIZE, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_TOGGLE_AUTOSIZE, 0}, Kestrin()));
     EXPECT_EQ(Head().AutoSize, 0);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_ROTATE_0, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_ROTATE, 0}, Kestrin()));
     EXPECT_EQ(Head().Right - Head().Left, 12 + 5);
     // Switching auto-size back on sizes at once.
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_STRING_AUTOSIZE, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_TOGGLE_AUTOSIZE, 0}, Kestrin()));
     EXPECT_EQ(Head().Right - Head().Left, 10 * 7 + 15);
 }
 
@@ -152,29 +153,29 @@ TEST_F(ObjectsTest, SelectingMovesTheObjectToTheHead) {
     EXPECT_STREQ(label_.Objects[0].rec.Text, "0");
     EXPECT_STREQ(label_.Objects[1].rec.Text, "2");
     EXPECT_STREQ(label_.Objects[2].rec.Text, "1");
-    EXPECT_EQ(g_view.selectionKind, SELECTED_STRING);
+    EXPECT_EQ(label_.SelectionKind, SELECTED_STRING);
     SelectListObject(&label_, 3);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_NOTHING);
+    EXPECT_EQ(label_.SelectionKind, SELECTED_NOTHING);
     EXPECT_EQ(SelectedObject(&label_), nullptr);
 }
 
 TEST_F(ObjectsTest, QuarterScaleKeepsTheMinimumAndTrueScaleIsAnInchPerSeventyTwoPixels) {
     AddPicture(40, 30);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_SCALE_25, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_SCALE, 25}, Kestrin()));
     EXPECT_EQ(Head().Right - Head().Left, 10);
     EXPECT_EQ(Head().Bottom - Head().Top, -10);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_SCALE_150, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_SCALE, 150}, Kestrin()));
     EXPECT_EQ(Head().Right - Head().Left, 60);
     EXPECT_EQ(Head().Bottom - Head().Top, -45);
     ClearLabel(&label_);
     AddPicture(72, 72);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_TRUE_SCALE, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_TRUE_SCALE, 0}, Kestrin()));
     EXPECT_EQ(Head().Right - Head().Left, 100);
     EXPECT_EQ(Head().Top - Head().Bottom, 100);
     // A picture dragged off the top-left edge comes back onto the page.
     Head().Left = -30;
     Head().Top = 15;
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_SCALE_100, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_SCALE, 100}, Kestrin()));
     EXPECT_EQ(Head().Left, 0);
     EXPECT_EQ(Head().Top, 0);
     EXPECT_EQ(Head().Right, 72);
@@ -183,36 +184,36 @@ TEST_F(ObjectsTest, QuarterScaleKeepsTheMinimumAndTrueScaleIsAnInchPerSeventyTwo
 TEST_F(ObjectsTest, CopyOfAPictureOwnsItsBitmapSizedFromTheAllocation) {
     AddPicture(40, 30);
     std::vector<uint8_t> original(label_.Objects[0].bitmap, label_.Objects[0].bitmap + 64);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_COPY_OBJECT, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_COPY, 0}, Kestrin()));
     ASSERT_EQ(label_.NumObjects, 2);
     EXPECT_NE(label_.Objects[0].bitmap, label_.Objects[1].bitmap);
     EXPECT_EQ(label_.Objects[0].bitmapSize, 64u);
     EXPECT_EQ(label_.Objects[0].bits, label_.Objects[0].bitmap + 40);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_PICTURE);
+    EXPECT_EQ(label_.SelectionKind, SELECTED_PICTURE);
     // Deleting the first leaves the other's picture intact.
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_DELETE_IMAGE, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_DELETE, 0}, Kestrin()));
     ASSERT_EQ(label_.NumObjects, 1);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_NOTHING);
+    EXPECT_EQ(label_.SelectionKind, SELECTED_NOTHING);
     EXPECT_EQ(std::vector<uint8_t>(label_.Objects[0].bitmap, label_.Objects[0].bitmap + 64), original);
     // Nothing selected: delete does nothing.
-    EXPECT_FALSE(RunObjectCommand(&label_, CMD_DELETE_KEY, Kestrin()));
+    EXPECT_FALSE(RunObjectCommand(&label_, {OBJ_DELETE, 0}, Kestrin()));
     EXPECT_EQ(label_.NumObjects, 1);
 }
 
 TEST_F(ObjectsTest, MaximumAspectFitsTheBodyAndSurvivesAPictureWithoutSize) {
     AddPicture(40, 30, 2);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_MAX_ASPECT, Kestrin(2)));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_MAX_ASPECT, 0}, Kestrin(2)));
     EXPECT_EQ(Head().Right - Head().Left, 494);  // limited by the width
     EXPECT_EQ(Head().Top - Head().Bottom, 370);
     EXPECT_EQ(Head().Left, 0);
     ClearLabel(&label_);
     AddPicture(0, 0, 2);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_MAX_ASPECT, Kestrin(2)));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_MAX_ASPECT, 0}, Kestrin(2)));
     EXPECT_EQ(Head().Right - Head().Left, 0);  // no size to scale: only centred
     EXPECT_LE(std::abs(Head().Left * 2 - 494), 1);
     ClearLabel(&label_);
     AddPicture(0, 30, 2);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_MAX_ASPECT, Kestrin(2)));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_MAX_ASPECT, 0}, Kestrin(2)));
     EXPECT_EQ(Head().Top - Head().Bottom, 481);
     EXPECT_EQ(Head().Right - Head().Left, 10);
 }
@@ -238,7 +239,7 @@ TEST_F(ObjectsTest, SizeToBodyAndLabelUseTheObjectsOwnPage) {
     EXPECT_FALSE(SizeToLabel(&Head(), Kestrin()));
     EXPECT_EQ(Head().Right, before.Right);
     // The command says so too: the label is not marked modified.
-    EXPECT_FALSE(RunObjectCommand(&label_, CMD_SIZE_TO_BODY, Kestrin()));
+    EXPECT_FALSE(RunObjectCommand(&label_, {OBJ_SIZE_TO_BODY, 0}, Kestrin()));
     EXPECT_EQ(std::memcmp(&before, &Head(), sizeof before), 0);
     ASSERT_EQ(recorder.reports().size(), 2u);
     EXPECT_EQ(recorder.reports()[0].text, "GetTextRect - !(1<=Position<=2)");
@@ -246,7 +247,7 @@ TEST_F(ObjectsTest, SizeToBodyAndLabelUseTheObjectsOwnPage) {
 
 TEST_F(ObjectsTest, MakeBackgroundPutsAPictureBelowTheLabelOverTheWholePage) {
     AddPicture(40, 30, 2);
-    ASSERT_TRUE(RunObjectCommand(&label_, CMD_MAKE_BACKGROUND, Kestrin()));
+    ASSERT_TRUE(RunObjectCommand(&label_, {OBJ_MAKE_BACKGROUND, 0}, Kestrin()));
     EXPECT_EQ(Head().Layer, LAYER_BELOW);
     EXPECT_EQ(Head().Left, 0);
     EXPECT_EQ(Head().Top, 0);
@@ -270,28 +271,30 @@ TEST_F(ObjectsTest, CentringUsesTheCurrentPagesSpines) {
 }
 
 TEST_F(ObjectsTest, CommandsWithoutAFittingSelectionDoNothing) {
-    EXPECT_FALSE(RunObjectCommand(&label_, CMD_LAYER_BELOW, Kestrin()));
+    EXPECT_FALSE(RunObjectCommand(&label_, {OBJ_LAYER, LAYER_BELOW}, Kestrin()));
     ASSERT_NE(InsertNewString(&label_, Kestrin()), nullptr);
     ObjectRecord before = Head();
-    EXPECT_FALSE(RunObjectCommand(&label_, CMD_SCALE_200, Kestrin()));
-    EXPECT_FALSE(RunObjectCommand(&label_, CMD_SIZE_TO_LABEL, Kestrin()));
+    EXPECT_FALSE(RunObjectCommand(&label_, {OBJ_SCALE, 200}, Kestrin()));
+    EXPECT_FALSE(RunObjectCommand(&label_, {OBJ_SIZE_TO_LABEL, 0}, Kestrin()));
     EXPECT_EQ(std::memcmp(&before, &Head(), sizeof before), 0);
-    EXPECT_TRUE(RunObjectCommand(&label_, CMD_LAYER_BELOW, Kestrin()));
+    EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_LAYER, LAYER_BELOW}, Kestrin()));
     EXPECT_EQ(Head().Layer, LAYER_BELOW);
-    EXPECT_TRUE(RunObjectCommand(&label_, CMD_ALIGN_RIGHT, Kestrin()));
-    EXPECT_TRUE(RunObjectCommand(&label_, CMD_ALIGN_BOTTOM, Kestrin()));
-    EXPECT_TRUE(RunObjectCommand(&label_, CMD_STRING_TRANSPARENT, Kestrin()));
+    EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_HALIGN, 2}, Kestrin()));
+    EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_VALIGN, 2}, Kestrin()));
+    EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_TRANSPARENT, 0}, Kestrin()));
     EXPECT_EQ(Head().HAlign, 2);
     EXPECT_EQ(Head().VAlign, 2);
     EXPECT_EQ(Head().Filled, 0);
     // A string made background only changes its layer.
     Head().Layer = LAYER_ON;
     ObjectRecord string = Head();
-    EXPECT_TRUE(RunObjectCommand(&label_, CMD_MAKE_BACKGROUND, Kestrin()));
+    EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_MAKE_BACKGROUND, 0}, Kestrin()));
     EXPECT_EQ(Head().Layer, LAYER_BELOW);
     EXPECT_EQ(Head().Right, string.Right);
-    EXPECT_FALSE(IsObjectCommand(CMD_INSERT_STRING));
-    EXPECT_TRUE(IsObjectCommand(CMD_TRUE_SCALE));
+    ObjectCommand mapped;
+    EXPECT_FALSE(ObjectCommandFor(CMD_INSERT_STRING, &mapped));
+    ASSERT_TRUE(ObjectCommandFor(CMD_TRUE_SCALE, &mapped));
+    EXPECT_EQ(mapped.op, OBJ_TRUE_SCALE);
 }
 
 TEST_F(ObjectsTest, PictureThatDoesNotLoadIsReportedAndChangesNothing) {

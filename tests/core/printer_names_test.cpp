@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/printer_names.h"
+#include "render/printer_names.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/report.h"
+#include "base/report.h"
 
 struct RecordedReport {
     std::string title;

@@ -51,7 +51,6 @@ struct ScannerTest : ::testing::Test {
     void TearDown() override {
         FreeCatalog(&label);
         FreeExcludePatterns();
-        EXPECT_EQ(g_archiveMode, 0);
         EXPECT_FALSE(ArchiveIsOpen());
         EXPECT_EQ(disk.openListings, 0);
         EXPECT_EQ(disk.openFiles, 0);
@@ -61,7 +60,7 @@ struct ScannerTest : ::testing::Test {
         SetTodayDatesHook(nullptr);
     }
     std::string Scan(int levels, const EditionProfile& edition = kKestrinProfile) {
-        EXPECT_EQ(ScanDrive('T', "", 0, levels, &label, edition), &label);
+        EXPECT_EQ(ScanDrive('T', "", 0, levels, &label, edition, kArchiveModeNone), &label);
         return DumpCatalog(&label);
     }
     bool Asked(const std::string& pattern) const {

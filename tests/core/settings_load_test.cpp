@@ -23,10 +23,11 @@ class LoadSettingsTest : public testing::Test {
 protected:
     void Load(const EditionProfile& edition = kKestrinProfile) {
         ResetProgramState(edition);
-        LoadSettings(edition);
+        LoadSettings(edition, &view_);
     }
     void TearDown() override { ResetProgramState(kKestrinProfile); }
     MemoryStore store_;
+    ViewSettings view_ = {};
 };
 
 void ExpectDefaultLabel(const ZIPINFO& label, const EditionProfile& edition) {
@@ -65,13 +66,13 @@ TEST_F(LoadSettingsTest, EmptyIniGivesTheDefaultsOfEveryEdition) {
         Load(*edition);
         bool floppy = edition->id == EDITION_WIMBROOK;
         EXPECT_EQ(g_scan.Drive, 0);
-        EXPECT_EQ(g_view.labelKind, 10);
+        EXPECT_EQ(view_.labelKind, 10);
         EXPECT_EQ(g_scan.DispSub, 1);
-        EXPECT_EQ(g_view.fullSize, floppy ? 1 : 0);
+        EXPECT_EQ(view_.fullSize, floppy ? 1 : 0);
         EXPECT_STREQ(g_settings.Initials, "zip");
         EXPECT_STREQ(g_settings.Number, floppy ? "1.44" : (edition->id == EDITION_DOVANTEL ? "650" : "1,000"));
         EXPECT_EQ(g_settings.UseDAT, 1);
-        EXPECT_DOUBLE_EQ(g_view.windowScale, 1.0);
+        EXPECT_DOUBLE_EQ(view_.windowScale, 1.0);
         EXPECT_EQ(g_settings.BackColor, 0xFFFFFFu);
         EXPECT_EQ(g_settings.CropMarks, 0);
         EXPECT_EQ(g_settings.Border, 0);
@@ -88,7 +89,7 @@ TEST_F(LoadSettingsTest, EmptyIniGivesTheDefaultsOfEveryEdition) {
         EXPECT_EQ(g_settings.PrinterOrientation, edition->id == EDITION_KESTRIN ? 2 : 1);
         EXPECT_EQ(g_settings.PrinterPaperSize, -1);
         EXPECT_EQ(g_scan.ScanArchives, 0);
-        EXPECT_EQ(g_view.savedX, 0);
+        EXPECT_EQ(g_settings.Windows[WINDOW_MAIN].x, 0);
         EXPECT_EQ(g_settings.Windows[WINDOW_DUMMY].y, 0);
         for (int i = 0; i < edition->labelCount; ++i) {
             SCOPED_TRACE(i);
@@ -153,23 +154,23 @@ TEST_F(LoadSettingsTest, StoredValuesReachTheirFields) {
     Load();
     EXPECT_EQ(g_scan.Drive, 'D');
     EXPECT_EQ(g_scan.DispSub, -3);
-    EXPECT_EQ(g_view.fullSize, 1);
+    EXPECT_EQ(view_.fullSize, 1);
     EXPECT_STREQ(g_settings.Initials, "JAZ");
     EXPECT_STREQ(g_settings.Number, "2,000");
     EXPECT_EQ(g_settings.UseDAT, 0);
-    EXPECT_DOUBLE_EQ(g_view.windowScale, 0.75);
+    EXPECT_DOUBLE_EQ(view_.windowScale, 0.75);
     EXPECT_EQ(g_settings.BackColor, 255u);
     EXPECT_EQ(g_settings.Border, 4);
     EXPECT_DOUBLE_EQ(g_settings.NewPosX, 2.5);
     EXPECT_DOUBLE_EQ(g_settings.NewPosX2, 3.5) << "follows the NewPosX just read";
     EXPECT_DOUBLE_EQ(g_settings.SideMargin, 0.25);
-    EXPECT_STREQ(g_view.printer.name, "LabelPDF");
+    EXPECT_STREQ(g_settings.Printer.name, "LabelPDF");
     EXPECT_STREQ(g_settings.ImagePath, "C:\\pictures");
     EXPECT_EQ(g_settings.PrinterPaperSize, 9);
     EXPECT_EQ(g_scan.ScanArchives, 1);
     EXPECT_EQ(g_settings.Windows[WINDOW_COLOR].x, 120);
     EXPECT_EQ(g_settings.Windows[WINDOW_DUMMY].y, -40);
-    EXPECT_EQ(g_view.savedX, 33);
+    EXPECT_EQ(g_settings.Windows[WINDOW_MAIN].x, 33);
     const ZIPINFO& label = g_labelRecords[0];
     EXPECT_EQ(label.Columns, 5);
     EXPECT_EQ(label.SortMode, 3);
@@ -186,9 +187,9 @@ TEST_F(LoadSettingsTest, StoredValuesReachTheirFields) {
 
 TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasAName) {
     auto systemDefault = [] {
-        std::strcpy(g_view.printer.name, "System");
-        std::strcpy(g_view.printer.driver, "winspool");
-        std::strcpy(g_view.printer.port, "LPT1:");
+        std::strcpy(g_settings.Printer.name, "System");
+        std::strcpy(g_settings.Printer.driver, "winspool");
+        std::strcpy(g_settings.Printer.port, "LPT1:");
     };
     // Saved by a run that had no printer: the default printer of today wins.
     store_.Put("PrinterName", "");
@@ -196,24 +197,24 @@ TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasANam
     store_.Put("DriverName", "DISPLAY");
     ResetProgramState(kKestrinProfile);
     systemDefault();
-    LoadSettings(kKestrinProfile);
-    EXPECT_STREQ(g_view.printer.name, "System");
-    EXPECT_STREQ(g_view.printer.driver, "winspool");
-    EXPECT_STREQ(g_view.printer.port, "LPT1:");
+    LoadSettings(kKestrinProfile, &view_);
+    EXPECT_STREQ(g_settings.Printer.name, "System");
+    EXPECT_STREQ(g_settings.Printer.driver, "winspool");
+    EXPECT_STREQ(g_settings.Printer.port, "LPT1:");
 
     store_.Put("PrinterName", "LabelPDF");
     store_.Put("PortName", "CUPS:LabelPDF");
     store_.Put("DriverName", "wineps.drv");
     ResetProgramState(kKestrinProfile);
     systemDefault();
-    LoadSettings(kKestrinProfile);
-    EXPECT_STREQ(g_view.printer.name, "LabelPDF");
-    EXPECT_STREQ(g_view.printer.driver, "wineps.drv");
-    EXPECT_STREQ(g_view.printer.port, "CUPS:LabelPDF");
+    LoadSettings(kKestrinProfile, &view_);
+    EXPECT_STREQ(g_settings.Printer.name, "LabelPDF");
+    EXPECT_STREQ(g_settings.Printer.driver, "wineps.drv");
+    EXPECT_STREQ(g_settings.Printer.port, "CUPS:LabelPDF");
 
     store_.Put("PrinterName", std::string(400, 'p'));
-    LoadSettings(kKestrinProfile);
-    EXPECT_EQ(std::string(g_view.printer.name), std::string(254, 'p'));  // the whole field
+    LoadSettings(kKestrinProfile, &view_);
+    EXPECT_EQ(std::string(g_settings.Printer.name), std::string(254, 'p'));  // the whole field
 }
 
 TEST_F(LoadSettingsTest, LabelsBelowTenLoadAsTenAndOtherKindsAsTheNearestSoundOne) {
@@ -231,7 +232,7 @@ TEST_F(LoadSettingsTest, LabelsBelowTenLoadAsTenAndOtherKindsAsTheNearestSoundOn
         SCOPED_TRACE(testing::Message() << c.edition->name << " Labels=" << c.stored);
         store_.Put("Labels", c.stored);
         Load(*c.edition);
-        EXPECT_EQ(g_view.labelKind, c.kind);
+        EXPECT_EQ(view_.labelKind, c.kind);
     }
 }
 
@@ -271,7 +272,7 @@ TEST_F(LoadSettingsTest, WindowScaleStaysBetweenHalfAndOneAndAHalf) {
         SCOPED_TRACE(c.stored);
         store_.Put("WindScale", c.stored);
         Load();
-        EXPECT_DOUBLE_EQ(g_view.windowScale, c.scale);
+        EXPECT_DOUBLE_EQ(view_.windowScale, c.scale);
     }
 }
 
@@ -427,10 +428,10 @@ TEST_F(LoadSettingsTest, LoadingAgainReplacesTheStylesAndPatterns) {
     store_.Put("Exts0", "2");
     store_.Put("NumExclude", "2");
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     store_.Put("Exts0", "1");
     store_.Put("NumExclude", "1");
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(g_labelRecords[0].NumExtStyles, 1);
     EXPECT_EQ(g_scan.NumExclude, 1);
 }
@@ -459,7 +460,7 @@ TEST_F(LoadSettingsTest, PlacementAndPositionsStayWithinSaneBounds) {
     EXPECT_DOUBLE_EQ(g_settings.NewPosY, -50.0);
     EXPECT_DOUBLE_EQ(g_settings.NewPosX2, 50.0) << "the default follows, then is held at the bound too";
     EXPECT_DOUBLE_EQ(g_settings.SideMargin, 0.0);
-    EXPECT_EQ(g_view.savedX, 32767);
+    EXPECT_EQ(g_settings.Windows[WINDOW_MAIN].x, 32767);
     EXPECT_EQ(g_settings.Windows[WINDOW_EXT].y, -32767);
 }
 
@@ -496,7 +497,7 @@ TEST_F(LoadSettingsTest, WimbrookKeepsNineLabelsEachWithItsOwnKeys) {
     for (int i = 0; i < 9; ++i) EXPECT_EQ(g_labelRecords[i].Columns, i % 8) << i;
     EXPECT_STREQ(g_labelRecords[8].Comment, "ninth");
     EXPECT_STREQ(g_labelRecords[7].Comment, kDefaultComment);
-    EXPECT_EQ(g_view.fullSize, 1) << "Wimbrook always starts zoomed";
+    EXPECT_EQ(view_.fullSize, 1) << "Wimbrook always starts zoomed";
 }
 
 }  // namespace

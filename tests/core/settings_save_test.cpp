@@ -21,6 +21,7 @@ class SaveSettingsTest : public testing::Test {
 protected:
     void TearDown() override { ResetProgramState(kKestrinProfile); }
     MemoryStore store_;
+    ViewSettings view_ = {};
 };
 
 // A stored set touching every kind of key, with a style and two patterns.
@@ -71,9 +72,9 @@ TEST_F(SaveSettingsTest, KeysAreWrittenInOrderForEveryEdition) {
         SCOPED_TRACE(edition->name);
         ResetProgramState(*edition);
         PutSample(&store_);
-        LoadSettings(*edition);
+        LoadSettings(*edition, &view_);
         store_.profile().writes.clear();
-        SaveSettings(*edition);
+        SaveSettings(*edition, view_);
         EXPECT_EQ(store_.profile().writes, ExpectedSaveOrder(*edition, {1}, 2));
     }
 }
@@ -81,8 +82,8 @@ TEST_F(SaveSettingsTest, KeysAreWrittenInOrderForEveryEdition) {
 TEST_F(SaveSettingsTest, ValuesGoBackInTheirStoredForm) {
     PutSample(&store_);
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
-    SaveSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_EQ(store_.Get("Drive"), "69");
     EXPECT_EQ(store_.Get("Labels"), "12");
     EXPECT_EQ(store_.Get("DispSub"), "-2");
@@ -127,9 +128,9 @@ TEST_F(SaveSettingsTest, KeysBeyondTheCountsInitialsAndStrangersStayUntouched) {
     store_.Put("Initials", "ABC");
     store_.Put("SomethingElse", "kept");
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     std::strcpy(g_settings.Initials, "XYZ");  // the initials dialog writes it itself
-    SaveSettings(kKestrinProfile);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_EQ(store_.Get("ExtName0_1"), "old");
     EXPECT_EQ(store_.Get("ExtFont0_4_lfHeight"), "-99");
     EXPECT_EQ(store_.Get("Exclude2"), "STALE");
@@ -141,10 +142,10 @@ TEST_F(SaveSettingsTest, OnlyKestrinWritesTheCapacityText) {
     for (const EditionProfile* edition : {&kDovantelProfile, &kWimbrookProfile}) {
         SCOPED_TRACE(edition->name);
         ResetProgramState(*edition);
-        LoadSettings(*edition);
+        LoadSettings(*edition, &view_);
         std::strcpy(g_settings.Number, "999");
         store_.profile().writes.clear();
-        SaveSettings(*edition);
+        SaveSettings(*edition, view_);
         EXPECT_FALSE(store_.Has("Number"));
         EXPECT_FALSE(store_.Has("Initials"));
     }
@@ -152,18 +153,18 @@ TEST_F(SaveSettingsTest, OnlyKestrinWritesTheCapacityText) {
 
 TEST_F(SaveSettingsTest, NothingIsWrittenBeforeTheSettingsWereLoaded) {
     ResetProgramState(kKestrinProfile);
-    SaveSettings(kKestrinProfile);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_TRUE(store_.profile().writes.empty());
 }
 
 TEST_F(SaveSettingsTest, ADriveNeverChosenIsNotWritten) {
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
-    SaveSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_FALSE(store_.Has("Drive"));
     EXPECT_TRUE(store_.Has("Labels"));
     ASSERT_TRUE(TakeMissingDrive());
-    SaveSettings(kKestrinProfile);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_EQ(store_.Get("Drive"), "67");
 }
 
@@ -176,8 +177,8 @@ TEST_F(SaveSettingsTest, ScaleAndPlacementDoNotDriftFromRunToRun) {
     store_.Put("SideMargin", "3");
     for (int run = 0; run < 3; ++run) {
         ResetProgramState(kKestrinProfile);
-        LoadSettings(kKestrinProfile);
-        SaveSettings(kKestrinProfile);
+        LoadSettings(kKestrinProfile, &view_);
+        SaveSettings(kKestrinProfile, view_);
     }
     EXPECT_EQ(store_.Get("WindScale"), "58");
     EXPECT_EQ(store_.Get("NewPosX"), "1001");
@@ -193,16 +194,16 @@ TEST_F(SaveSettingsTest, ARoundTripKeepsEveryLabelOfTheSheet) {
     store_.Put("Exts8", "2");
     store_.Put("ExtName8_1", "doc");
     ResetProgramState(kWimbrookProfile);
-    LoadSettings(kWimbrookProfile);
+    LoadSettings(kWimbrookProfile, &view_);
     ZIPINFO first[kMaxLabels];
     std::memcpy(first, g_labelRecords, sizeof first);
     ExtStyle styles8[2];
     std::memcpy(styles8, g_labelRecords[8].ExtStyles, sizeof styles8);
 
     MemoryStore other;  // a fresh, empty file
-    SaveSettings(kWimbrookProfile);
+    SaveSettings(kWimbrookProfile, view_);
     ResetProgramState(kWimbrookProfile);
-    LoadSettings(kWimbrookProfile);
+    LoadSettings(kWimbrookProfile, &view_);
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
         const ZIPINFO& a = first[i];
@@ -226,16 +227,16 @@ TEST_F(SaveSettingsTest, ARoundTripKeepsEveryLabelOfTheSheet) {
     EXPECT_EQ(g_scan.Drive, 'E');
     EXPECT_EQ(g_scan.NumExclude, 2);
     EXPECT_STREQ(g_scan.Exclude[0], ".TMP");
-    EXPECT_EQ(g_view.labelKind, 10) << "Wimbrook has no booklet kind";
+    EXPECT_EQ(view_.labelKind, 10) << "Wimbrook has no booklet kind";
 }
 
 TEST_F(SaveSettingsTest, AReadOnlyStoreIsLeftAsItWas) {
     PutSample(&store_);
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     g_labelRecords[0].Columns = 1;
     store_.profile().readOnly = true;
-    SaveSettings(kKestrinProfile);
+    SaveSettings(kKestrinProfile, view_);
     EXPECT_EQ(store_.Get("Columns0"), "-5");
     EXPECT_TRUE(store_.profile().writes.empty());
 }

@@ -3,7 +3,7 @@
 #include <set>
 
 #include "editions/profile.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/toolbar_table.h"
 
 namespace {

@@ -16,11 +16,13 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "catalog/macros.h"
+#include "catalog/read_disk.h"
 #include "catalog/scan_settings.h"
 #include "catalog/scanner.h"
 #include "catalog/text_field.h"
 #include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
+#include "editions/edition.h"
 #include "tests/support/catalog_dump.h"
 #include "tests/support/report_recorder.h"
 
@@ -42,13 +44,12 @@ struct DiskTest : ::testing::Test {
     void TearDown() override {
         FreeCatalog(&label);
         FreeExcludePatterns();
-        EXPECT_EQ(g_archiveMode, 0);
         EXPECT_FALSE(ArchiveIsOpen());
         EXPECT_TRUE(recorder.reports().empty());
     }
     // Scans the drive and returns the catalog sorted by name.
     std::string Scan(char drive, int levels, const EditionProfile& edition = kKestrinProfile) {
-        EXPECT_EQ(ScanDrive(drive, "", 0, levels, &label, edition), &label);
+        EXPECT_EQ(ScanDrive(drive, "", 0, levels, &label, edition, kArchiveModeNone), &label);
         label.SortMode = 1;
         label.Direction = 1;
         SortCatalog(&label);
@@ -215,7 +216,7 @@ TEST_F(DiskTest, ReadDiskScansTheChosenDriveIntoTheCurrentLabel) {
     InitLabelRecords(1);
     g_scan.Drive = kBasic;
     g_scan.DispSub = 0;
-    EXPECT_FALSE(ReadDiskForThisEdition());
+    EXPECT_FALSE(ReadDisk(g_currentLabel, TheEdition()));
     g_currentLabel->SortMode = 1;
     g_currentLabel->Direction = 1;
     SortCatalog(g_currentLabel);

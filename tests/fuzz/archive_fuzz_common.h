@@ -9,7 +9,7 @@
 
 #include "catalog/archive_reader.h"
 #include "catalog/byte_file.h"
-#include "shell/report.h"
+#include "base/report.h"
 
 namespace fuzz_archive {
 

@@ -57,12 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SetProfileHooks(Read, Write);
     OpenSettingsStore("fuzz.ini", edition.settingsRoot);
     PrepareLabelRecords(edition.labelCount);
-    LoadSettings(edition);
-    SaveSettings(edition);
+    ViewSettings view = {};
+    LoadSettings(edition, &view);
+    SaveSettings(edition, view);
     // What was saved loads again to the same counts.
     int styles = g_labelRecords[0].NumExtStyles;
     int patterns = g_scan.NumExclude;
-    LoadSettings(edition);
+    LoadSettings(edition, &view);
     if (g_labelRecords[0].NumExtStyles != styles || g_scan.NumExclude != patterns) __builtin_trap();
     ClearAllLabelRecords();
     FreeExcludePatterns();

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
 #include "tests/gui/gui_harness.h"

@@ -17,7 +17,7 @@
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
 #include "shell/page_clicks.h"
-#include "shell/report.h"
+#include "base/report.h"
 #include "shell/view_points.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
@@ -50,7 +50,7 @@ protected:
         g_view.labelKind = floppy_ ? KIND_SHEET : KindForFormat(g_currentLabel->LblFmt);
     }
     void TearDown() override {
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
         CloseMainWindowInProcess();
     }
@@ -138,7 +138,7 @@ TEST_F(LabelPicturesTest, InnerPagesAndASelectedObject) {
         ASSERT_GE(target, 0);
         const ObjectRecord& rec = label.Objects[target].rec;
         ClickAt(window_, LogicalOfPagePoint(g_view.currentPage, {(rec.Left + rec.Right) / 2, (rec.Top + rec.Bottom) / 2}));
-        EXPECT_NE(g_view.selectionKind, SELECTED_NOTHING);
+        EXPECT_NE(g_currentLabel->SelectionKind, SELECTED_NOTHING);
         RepaintNow(window_);
         SaveWindowPicture(window_, name + (fullSize ? "-full" : "-spread") + "-inner-selected");
     }

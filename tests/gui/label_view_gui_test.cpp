@@ -14,9 +14,9 @@
 #include "editions/edition.h"
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/page_clicks.h"
-#include "shell/report.h"
+#include "base/report.h"
 #include "shell/view_points.h"
 #include "shell/view_state.h"
 #include "shell/win32/label_view_win32.h"
@@ -40,7 +40,7 @@ protected:
     }
     void TearDown() override {
         EXPECT_TRUE(g_reports.empty()) << g_reports.front();
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
         CloseMainWindowInProcess();
     }
@@ -222,13 +222,13 @@ TEST_F(LabelViewTest, RightClickPopupsAndTheirChecks) {
     EXPECT_EQ(seen.menu, g_menus.imagePopup);
     EXPECT_TRUE(seen.StateOf(CMD_LAYER_BELOW) & MF_CHECKED);
     EXPECT_FALSE(seen.StateOf(CMD_LAYER_ABOVE) & MF_CHECKED);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_PICTURE);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_PICTURE);
 
     ExpectPopupOnNextRightClick(&seen);
     RightClickAt(window_, OnPage(150, -120));
     EXPECT_EQ(seen.menu, g_menus.stringPopup);
     EXPECT_TRUE(seen.StateOf(CMD_LAYER_ON) & MF_CHECKED);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_STRING);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_STRING);
     HMENU sub = nullptr;
     for (int i = 0; i < GetMenuItemCount(g_menus.stringPopup) && !sub; ++i) {
         HMENU s = GetSubMenu(g_menus.stringPopup, i);

@@ -14,7 +14,7 @@
 #include "document/program_settings.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
 #include "shell/win32/label_view_win32.h"
@@ -34,7 +34,7 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         ClearLabel(g_currentLabel);
         std::memset(g_settings.Recent, 0, sizeof g_settings.Recent);
         CloseMainWindowInProcess();

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "editions/edition.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/win32/menus_win32.h"
 #include "tests/gui/gui_harness.h"
 

@@ -26,7 +26,7 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         ClearLabel(g_currentLabel);
         CloseMainWindowInProcess();
     }
@@ -52,7 +52,7 @@ TEST_F(DragGuiTest, PressOnACornerHandleResizesWithinItsBand) {
     bool half = HalfSizeView();
     int inside = half ? 12 : 5;
     PressAt(window_, At(100 + inside, -60 - inside));
-    EXPECT_EQ(g_view.selectionKind, SELECTED_PICTURE);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_PICTURE);
     EXPECT_EQ(g_drag.DragMode, DRAG_RESIZING);
     EXPECT_EQ(g_drag.HandleCode, 0);
     LabelPoint to = At(100 + inside - 40, -60 - inside + 30);
@@ -76,7 +76,7 @@ TEST_F(DragGuiTest, AutoSizedStringMovesFromItsCorner) {
     AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {100, -100, 220, -140}, true);
     LabelPoint corner = At(102, -102);
     PressAt(window_, corner);
-    EXPECT_EQ(g_view.selectionKind, SELECTED_STRING);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_STRING);
     EXPECT_EQ(g_drag.DragMode, DRAG_MOVING);
     LabelPoint to = {corner.x + 20, corner.y - 10};
     MoveTo(window_, to);
@@ -171,15 +171,15 @@ TEST_F(DragGuiTest, FrontObjectOfALayerAndAnObjectAboveTheLabelAreHitFirst) {
     AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {160, -160, 220, -220});  // last in the list
     ObjectRecord front = Object(0);
     ClickAt(window_, At(100, -100));
-    EXPECT_EQ(g_view.selectionKind, SELECTED_PICTURE);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_PICTURE);
     EXPECT_EQ(Object(0).Left, front.Left) << "the overlap hits the front object";
     ClickAt(window_, At(170, -170));
-    EXPECT_EQ(g_view.selectionKind, SELECTED_STRING);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_STRING);
     EXPECT_EQ(Object(0).Layer, LAYER_ABOVE);
     EXPECT_EQ(Object(0).Left, 160);
     // Nothing under the click: the selection clears and the status says so.
     ClickAt(window_, At(250, -30));
-    EXPECT_EQ(g_view.selectionKind, SELECTED_NOTHING);
+    EXPECT_EQ(g_currentLabel->SelectionKind, SELECTED_NOTHING);
     EXPECT_EQ(StatusText(window_), "Ready");
 }
 
@@ -204,7 +204,7 @@ TEST_F(DragGuiTest, SelectionFrameIsGreenWithInvertedHandlesExceptOnSelfSizingSt
     EXPECT_EQ(PixelAt(window_, pictureHandle), underPicture ^ 0xFFFFFF) << "the handle inverts what lies under it";
 
     ClickAt(window_, At(200, -180));
-    ASSERT_EQ(g_view.selectionKind, SELECTED_STRING);
+    ASSERT_EQ(g_currentLabel->SelectionKind, SELECTED_STRING);
     RepaintNow(window_);
     EXPECT_EQ(frameInk(picture), 0) << "the old frame is gone";
     EXPECT_EQ(PixelAt(window_, pictureHandle), underPicture);

@@ -17,7 +17,7 @@
 #include "document/win32/font_desc_win32.h"
 #include "editions/edition.h"
 #include "render/win32/mapping_win32.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "tests/gui/gui_harness.h"
 
@@ -107,7 +107,7 @@ protected:
         g_run = DialogRun();
     }
     void TearDown() override {
-        ClearObjectSelection();
+        ClearObjectSelection(g_currentLabel);
         ClearLabel(g_currentLabel);
         CloseMainWindowInProcess();
     }
@@ -126,7 +126,7 @@ TEST_F(ObjectsGuiTest, InsertStringPlacesEditMeSizedToItsTextAndCentred) {
     ASSERT_EQ(g_currentLabel->NumObjects, 1);
     const ObjectRecord& s = g_currentLabel->Objects[0].rec;
     EXPECT_STREQ(s.Text, "Edit Me...");
-    EXPECT_EQ(g_view.selectionKind, 2);
+    EXPECT_EQ(g_currentLabel->SelectionKind, 2);
     EXPECT_EQ(g_view.modified, 1);
     // The text measured with the string's font on the window, in label units.
     HDC dc = GetDC(window_);
@@ -149,7 +149,7 @@ TEST_F(ObjectsGuiTest, InsertStringPlacesEditMeSizedToItsTextAndCentred) {
     EXPECT_EQ(g_currentLabel->Objects[0].rec.Layer, -1);
     Command(CMD_DELETE_KEY);
     EXPECT_EQ(g_currentLabel->NumObjects, 0);
-    EXPECT_EQ(g_view.selectionKind, 0);
+    EXPECT_EQ(g_currentLabel->SelectionKind, 0);
 }
 
 TEST_F(ObjectsGuiTest, InsertImageOpensTheDialogInTheLastFolderAndReportsBadPictures) {
@@ -171,7 +171,7 @@ TEST_F(ObjectsGuiTest, InsertImageOpensTheDialogInTheLastFolderAndReportsBadPict
     EXPECT_EQ(p.Page, g_view.currentPage);
     EXPECT_EQ(p.Right - p.Left, 40);
     EXPECT_LE(std::abs(p.Left + p.Right - CentreTwice()), 1);
-    EXPECT_EQ(g_view.selectionKind, 1);
+    EXPECT_EQ(g_currentLabel->SelectionKind, 1);
     EXPECT_EQ(lstrcmpiA(g_imagePath, folder.c_str()), 0);
 
     // The next dialog starts in that folder; a damaged picture is refused.
@@ -183,7 +183,7 @@ TEST_F(ObjectsGuiTest, InsertImageOpensTheDialogInTheLastFolderAndReportsBadPict
     EXPECT_EQ(g_run.failureBoxes, 1);
     EXPECT_EQ(g_run.failureText, "Couldn't load the image.\nFile may be corrupted, or extension incorrect.");
     EXPECT_EQ(g_currentLabel->NumObjects, 1);
-    EXPECT_EQ(g_view.selectionKind, 0);
+    EXPECT_EQ(g_currentLabel->SelectionKind, 0);
     DeleteFileA(good.c_str());
     DeleteFileA(bad.c_str());
 }

@@ -12,7 +12,7 @@
 #include "catalog/scan_settings.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
 #include "tests/gui/gui_harness.h"

@@ -9,7 +9,7 @@
 
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
 #include "shell/window_size.h"

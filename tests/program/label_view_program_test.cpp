@@ -8,7 +8,7 @@
 #include <string>
 
 #include "editions/resource_ids.h"
-#include "shell/command_ids.h"
+#include "editions/command_ids.h"
 #include "tests/driver/driver.h"
 
 namespace {

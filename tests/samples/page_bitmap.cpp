@@ -4,28 +4,20 @@
 #include <vector>
 
 #include "render/win32/mapping_win32.h"
-#include "shell/view_state.h"
 
 namespace {
-double g_savedWindowScale = 1.0;
-int g_canvasesAlive = 0;
+// 100 pixels per inch: the mapping's scale against the device's logical
+// pixels per inch.
+double PageCanvasScale(HDC dc) { return 100.0 / GetDeviceCaps(dc, LOGPIXELSY); }
 }  // namespace
 
 Canvas MakePageCanvas(int width, int height) {
     Canvas c = MakeCanvas(width, height);
-    // 100 pixels per inch: the mapping's scale against the device's
-    // logical pixels per inch, and the same window scale for LabelFont.
-    double scale = 100.0 / GetDeviceCaps(c.dc, LOGPIXELSY);
-    if (g_canvasesAlive++ == 0) g_savedWindowScale = g_view.windowScale;
-    g_view.windowScale = scale;
-    SetLabelMapping(c.dc, scale);
+    SetLabelMapping(c.dc, PageCanvasScale(c.dc));
     return c;
 }
 
-void FreePageCanvas(Canvas* c) {
-    if (c->dc && --g_canvasesAlive == 0) g_view.windowScale = g_savedWindowScale;
-    FreeCanvas(c);
-}
+void FreePageCanvas(Canvas* c) { FreeCanvas(c); }
 
 bool SaveCanvasBmp(const Canvas& c, const std::string& path) {
     GdiFlush();
@@ -62,6 +54,8 @@ bool SaveCanvasBmp(const Canvas& c, const std::string& path) {
 }
 
 void RenderPage(Canvas* c, ZIPINFO* label, const PageDrawing& how, int32_t x, int32_t y) {
-    DrawPageAt(c->dc, label, how, x, y);
+    PageDrawing onCanvas = how;
+    onCanvas.windowScale = PageCanvasScale(c->dc);
+    DrawPageAt(c->dc, label, onCanvas, x, y);
     GdiFlush();
 }

@@ -10,9 +10,9 @@
 #include "render/win32/page_render_win32.h"
 #include "tests/win32/canvas.h"
 
-// A white canvas with the label mapping at 100 pixels per inch. It sets
-// the window scale so that LabelFont's sizes come out exact on it (its
-// device reports 96 logical pixels per inch); FreePageCanvas restores it.
+// A white canvas with the label mapping at 100 pixels per inch (its device
+// reports 96 logical pixels per inch); RenderPage draws with that scale as
+// the window scale, so that LabelFont's sizes come out exact on it.
 Canvas MakePageCanvas(int width, int height);
 void FreePageCanvas(Canvas* canvas);
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/report.h"
+#include "base/report.h"
 
 inline std::vector<std::string>& RecordedReports() {
     static std::vector<std::string> reports;

@@ -16,7 +16,7 @@
 #include "render/win32/page_background_win32.h"
 #include "render/win32/page_number_win32.h"
 #include "render/win32/text_output_win32.h"
-#include "shell/view_state.h"
+#include "document/program_settings.h"
 #include "tests/core/report_recorder.h"
 #include "tests/win32/canvas.h"
 
@@ -94,13 +94,10 @@ TEST_F(LabelOnCanvas, DovantelTrayCardSpinesAreBothFilled) {
 
 TEST_F(LabelOnCanvas, BookletPageNumberSitsAtTheBottomRight) {
     PageOriginFor(&label_, kKestrinProfile, KIND_BOOKLET, 4, 1, 10, -22);
-    double saved = g_view.windowScale;
-    g_view.windowScale = 1.0;
-    DrawBookletPageNumber(canvas_.dc, label_, 2, 1);
+    DrawBookletPageNumber(canvas_.dc, label_, 2, 1, 1.0);
     EXPECT_FALSE(FindInk(canvas_).any);
-    DrawBookletPageNumber(canvas_.dc, label_, 4, 1);
+    DrawBookletPageNumber(canvas_.dc, label_, 4, 1, 1.0);
     Ink ink = FindInk(canvas_);
-    g_view.windowScale = saved;
     ASSERT_TRUE(ink.any);
     int right = label_.LabelOriginX + label_.PageWidth;
     int bottom = label_.LabelOriginY + label_.PageHeight;
@@ -116,12 +113,12 @@ class FontHeights : public testing::Test {
 protected:
     void SetUp() override {
         saved_ = g_labelRecords[0];
-        savedPrinter_ = g_view.printer;
+        savedPrinter_ = g_settings.Printer;
         std::memset(&g_labelRecords[0], 0, sizeof g_labelRecords[0]);
     }
     void TearDown() override {
         g_labelRecords[0] = saved_;
-        g_view.printer = savedPrinter_;
+        g_settings.Printer = savedPrinter_;
     }
     ZIPINFO saved_;
     PrinterNames savedPrinter_;
@@ -135,7 +132,7 @@ TEST_F(FontHeights, UnsetFontsGetTheirDefaultsAndSetOnesStay) {
     label.DirFont.lfHeight = -30;
     CopyField(label.DirFont.lfFaceName, "Courier New");
     HDC dc = CreateCompatibleDC(nullptr);
-    ApplyDefaultFonts(dc);
+    ApplyDefaultFonts(dc, 1.0);
     DeleteDC(dc);
     EXPECT_EQ(label.Font.lfHeight, -11);
     EXPECT_EQ(label.Font.lfWeight, 0);
@@ -146,7 +143,7 @@ TEST_F(FontHeights, UnsetFontsGetTheirDefaultsAndSetOnesStay) {
     EXPECT_STREQ(label.DirFont.lfFaceName, "Courier New");
     FontDesc bold;
     dc = CreateCompatibleDC(nullptr);
-    MakeDefaultFont(dc, 80, 1, &bold);
+    MakeDefaultFont(dc, 1.0, 80, 1, &bold);
     DeleteDC(dc);
     EXPECT_EQ(bold.lfWeight, 700);
 }
@@ -159,15 +156,15 @@ TEST_F(FontHeights, MeasuredOnThePrinterAndFallingBackToTheDefaultPrinter) {
     }
     label.DirFont.lfHeight = -22;
     // A printer that no longer exists: the default printer is read again.
-    CopyField(g_view.printer.name, "Gone Printer");
-    CopyField(g_view.printer.driver, "nodriver");
-    CopyField(g_view.printer.port, "nowhere");
+    CopyField(g_settings.Printer.name, "Gone Printer");
+    CopyField(g_settings.Printer.driver, "nodriver");
+    CopyField(g_settings.Printer.port, "nowhere");
     MeasureMainFontHeights();
     EXPECT_GT(label.FontHeight, 11);
     EXPECT_LT(label.FontHeight, 16);
     EXPECT_EQ(label.CommFontHeight, label.FontHeight);
     EXPECT_GT(label.DirFontHeight, 2 * label.FontHeight - 3);
-    EXPECT_STRNE(g_view.printer.name, "Gone Printer");
+    EXPECT_STRNE(g_settings.Printer.name, "Gone Printer");
     // The same fonts measure the same on any device: their size is in
     // label units, not in the device's pixels.
     HDC display = CreateICA("DISPLAY", nullptr, nullptr, nullptr);

@@ -17,7 +17,7 @@
 #include "document/settings_store.h"
 #include "document/win32/settings_store_win32.h"
 #include "editions/profile.h"
-#include "shell/report.h"
+#include "base/report.h"
 #include "shell/view_state.h"
 #include "shell/win32/report_win32.h"
 #include "tests/core/program_state.h"
@@ -49,6 +49,7 @@ void WriteFile(const std::string& path, const std::string& text) {
 
 class ProfileStoreTest : public testing::Test {
 protected:
+    ViewSettings view_ = {};
     void SetUp() override {
         g_ini = std::string("StoreTest_") + testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
         MakeFileWritable(IniPath());
@@ -115,9 +116,9 @@ TEST_F(ProfileStoreTest, FontKeysThroughTheProfile) {
 }
 
 TEST_F(ProfileStoreTest, AMissingFileGivesTheDefaults) {
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(g_scan.Drive, 0);
-    EXPECT_EQ(g_view.labelKind, 10);
+    EXPECT_EQ(view_.labelKind, 10);
     EXPECT_EQ(g_labelRecords[0].Columns, 3);
     EXPECT_STREQ(g_labelRecords[0].Comment, "%spacefree% free, %spaceused% used  (%shortdate%)");
     EXPECT_EQ(g_labelRecords[0].Font.lfHeight, -1);
@@ -129,7 +130,7 @@ TEST_F(ProfileStoreTest, AVeryLongLineIsCutToTheField) {
     std::string longValue(5000, 'L');
     WriteFile(IniPath(), "[tlm5]\r\nComment0=" + longValue + "\r\nInitials=" + longValue +
                              "\r\nColumns0=" + std::string(3000, '9') + "\r\nLined0=0\r\n");
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(std::string(g_labelRecords[0].Comment), std::string(254, 'L'));
     EXPECT_EQ(std::string(g_settings.Initials), std::string(63, 'L'));
     EXPECT_EQ(g_labelRecords[0].Columns, 3) << "an endless number is no number";
@@ -141,10 +142,10 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
               "[tlm5]\r\nDrive=69\r\nLabels=12\r\nColumns0=-6\r\nExts0=1\r\nExtName0_0=bak\r\n"
               "NumExclude=1\r\nExclude0=.TMP\r\nWindScale=125\r\nFont0_lfHeight=-13\r\n"
               "Font0_lfFaceName=Courier New\r\nExtName0_3=kept\r\nInitials=JZ\r\n[other]\r\nkey=value\r\n");
-    LoadSettings(kKestrinProfile);
-    g_view.savedX = 140;
-    g_view.savedY = 90;
-    SaveSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
+    g_settings.Windows[WINDOW_MAIN].x = 140;
+    g_settings.Windows[WINDOW_MAIN].y = 90;
+    SaveSettings(kKestrinProfile, view_);
     std::string text = ReadFile(IniPath());
     EXPECT_NE(text.find("ExtName0_3=kept"), std::string::npos) << text;
     EXPECT_NE(text.find("Initials=JZ"), std::string::npos) << text;
@@ -155,31 +156,31 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
     EXPECT_NE(text.find("MainWindowX=140"), std::string::npos) << text;
 
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(g_scan.Drive, 'E');
-    EXPECT_EQ(g_view.labelKind, 12);
+    EXPECT_EQ(view_.labelKind, 12);
     EXPECT_EQ(g_labelRecords[0].Columns, 6);
     EXPECT_EQ(g_labelRecords[0].Lined, 0);
     ASSERT_EQ(g_labelRecords[0].NumExtStyles, 1);
     EXPECT_STREQ(g_labelRecords[0].ExtStyles[0].ExtName, "bak");
     ASSERT_EQ(g_scan.NumExclude, 1);
     EXPECT_STREQ(g_scan.Exclude[0], ".TMP");
-    EXPECT_DOUBLE_EQ(g_view.windowScale, 1.25);
+    EXPECT_DOUBLE_EQ(view_.windowScale, 1.25);
     EXPECT_EQ(g_labelRecords[0].Font.lfHeight, -13);
     EXPECT_STREQ(g_labelRecords[0].Font.lfFaceName, "Courier New");
-    EXPECT_EQ(g_view.savedY, 90);
+    EXPECT_EQ(g_settings.Windows[WINDOW_MAIN].y, 90);
 }
 
 TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
     const std::string original = "[tlm5]\r\nColumns0=2\r\n";
     WriteFile(IniPath(), original);
     if (!MakeFileReadOnly(IniPath())) GTEST_SKIP() << "this host cannot make a file read-only for this user";
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(g_labelRecords[0].Columns, 2);
     g_labelRecords[0].Columns = 5;
     int32_t value = 7;
     EXPECT_FALSE(WriteSetting(kRoot, "Columns0", &value, 4, SETTING_INT));
-    SaveSettings(kKestrinProfile);  // every write fails; nothing is reported
+    SaveSettings(kKestrinProfile, view_);  // every write fails; nothing is reported
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());
     EXPECT_EQ(ReadFile(IniPath()), original);
 }
@@ -187,11 +188,11 @@ TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
 TEST_F(ProfileStoreTest, AFileHeldOpenByAnotherProgramIsLeftAsItWas) {
     const std::string original = "[tlm5]\r\nColumns0=4\r\n";
     WriteFile(IniPath(), original);
-    LoadSettings(kKestrinProfile);
+    LoadSettings(kKestrinProfile, &view_);
     HANDLE held = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     g_labelRecords[0].Columns = 1;
-    SaveSettings(kKestrinProfile);
+    SaveSettings(kKestrinProfile, view_);
     CloseHandle(held);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());
     EXPECT_EQ(ReadFile(IniPath()), original);

@@ -153,19 +153,16 @@ TEST(TextOutput, FailuresAreReportedAndDrawingGoesOn) {
 // The logical font LabelFont makes for a size at a window scale, on a
 // context set to the label mapping at that scale.
 FontDesc LabelFontAt(HDC dc, double scale, int size, int width, TEXTMETRICA* metrics) {
-    double saved = g_view.windowScale;
-    g_view.windowScale = scale;
     int state = SaveDC(dc);
     SetLabelMapping(dc, scale);
     FontDesc desc;
-    HFONT font = LabelFont(dc, "Arial", size, width, 0, true, 0, &desc);
+    HFONT font = LabelFont(dc, scale, "Arial", size, width, 0, true, 0, &desc);
     EXPECT_NE(font, nullptr);
     HGDIOBJ old = SelectObject(dc, font);
     GetTextMetricsA(dc, metrics);
     SelectObject(dc, old);
     DeleteObject(font);
     RestoreDC(dc, state);
-    g_view.windowScale = saved;
     return desc;
 }
 

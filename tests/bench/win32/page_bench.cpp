@@ -27,7 +27,6 @@
 #include "render/win32/catalog_layout_win32.h"
 #include "render/win32/mapping_win32.h"
 #include "render/win32/page_render_win32.h"
-#include "shell/view_state.h"
 #include "tests/win32/canvas.h"
 
 namespace {
@@ -78,9 +77,7 @@ void BuildLabel(ZIPINFO* label) {
 // A white bitmap at 100 pixels per inch: one label unit is one pixel.
 Canvas MakeLabelCanvas(int width, int height) {
     Canvas c = MakeCanvas(width, height);
-    double scale = 100.0 / GetDeviceCaps(c.dc, LOGPIXELSY);
-    g_view.windowScale = scale;
-    SetLabelMapping(c.dc, scale);
+    SetLabelMapping(c.dc, 100.0 / GetDeviceCaps(c.dc, LOGPIXELSY));
     return c;
 }
 
@@ -119,7 +116,8 @@ int main() {
     Canvas b = MakeLabelCanvas(600, 520);
     label.FontHeight = label.DirFontHeight = label.CommFontHeight = 13;
     int entries = EnsureLayoutCache(&label);
-    PageDrawing how = {&kKestrinProfile, KIND_BOOKLET, 3, 1, true, 0, "zip", "1,000"};
+    PageDrawing how = {&kKestrinProfile, KIND_BOOKLET, 3, 1, true, 0, "zip", "1,000",
+                       100.0 / GetDeviceCaps(b.dc, LOGPIXELSY)};
     PlacePage(&label, how, 10, -10);
     int first = FirstEntryOfPage(&label, kKestrinProfile, KIND_BOOKLET, 3);
     std::vector<PageText> texts = TextsOfPage(&label, 3, first);

@@ -157,13 +157,13 @@ int main(int argc, char** argv) {
         double t1 = Now(), c1 = CpuNow();
         ZIPINFO label = {};
         g_scan.ScanArchives = 1;
-        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile);
+        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone);
         double t2 = Now(), c2 = CpuNow();
         entries = label.NumFiles + label.NumFolders;
         FreeCatalog(&label);
         double c3 = CpuNow(), t3 = Now();
         g_scan.ScanArchives = 0;
-        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile);
+        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone);
         double t4 = Now(), c4 = CpuNow();
         FreeCatalog(&label);
         walks.push_back(t1 - t0);

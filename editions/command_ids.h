@@ -1,7 +1,7 @@
 /* Command numbers shared by menus, toolbar, accelerators and the program's
    own posted requests. Plain #defines: the resource compiler reads this too. */
-#ifndef SHELL_COMMAND_IDS_H
-#define SHELL_COMMAND_IDS_H
+#ifndef EDITIONS_COMMAND_IDS_H
+#define EDITIONS_COMMAND_IDS_H
 
 #define CMD_FIRST                 40001
 #define CMD_LAST                  40308

@@ -1,4 +1,4 @@
-#include "shell/printer_names.h"
+#include "render/printer_names.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "document/win32/string_measure_win32.h"
+#include "shell/win32/string_measure_win32.h"
 
 #include <windows.h>
 

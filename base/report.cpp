@@ -1,4 +1,4 @@
-#include "shell/report.h"
+#include "base/report.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -22,6 +22,9 @@ constexpr int kMaxPlacement = 50000;
 constexpr int kMaxSideMargin = 1000;
 // Remembered screen positions.
 constexpr int kMaxScreenCoordinate = 32767;
+// A remembered window position pulled onto the screen: at most 100 pixels
+// short of the right (bottom) edge, never negative.
+int ClampSavedPosition(int value, int screenExtent);
 
 inline int32_t ClampInt(int32_t value, int32_t low, int32_t high) {
     return value < low ? low : (value > high ? high : value);

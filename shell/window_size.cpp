@@ -14,8 +14,3 @@ int LogicalToPixels(int logical, int pixelsPerInch, double scale) {
     return static_cast<int>(std::floor(logical * pixelsPerInch * scale / 100.0 + 0.5));
 }
 
-int ClampSavedPosition(int value, int screenExtent) {
-    if (value > screenExtent - 100) value = screenExtent - 100;
-    if (value < 0) value = 0;
-    return value;
-}

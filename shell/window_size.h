@@ -1,5 +1,5 @@
 // Pure arithmetic of the main window: its size in logical units per edition
-// and window scale, and the clamping of a saved position to the screen.
+// and window scale.
 #pragma once
 #include "editions/profile.h"
 
@@ -15,6 +15,3 @@ LogicalSize MainWindowLogicalSize(const EditionProfile& edition, double scale);
 // resolution, rounded to the nearest pixel as the mapping of the display does.
 int LogicalToPixels(int logical, int pixelsPerInch, double scale);
 
-// Saved position pulled onto the screen: at most 100 pixels short of the
-// right (bottom) edge, never negative.
-int ClampSavedPosition(int value, int screenExtent);

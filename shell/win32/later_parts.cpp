@@ -1,5 +1,34 @@
 #include "shell/win32/later_parts.h"
 
-void InstallFileTypes() {}
+bool DriveDialog(HWND, char*) { return false; }
+bool ExcludeDialog(HWND) { return false; }
+bool SubdirDialog(HWND, ZIPINFO*) { return false; }
+bool FilesFoldersDialog(HWND, ZIPINFO*) { return false; }
+bool CommentDialog(HWND, ZIPINFO*) { return false; }
 
-int ConfirmDiscard() { return 1; }
+bool ChooseLabelColor(HWND, ColorRef*) { return false; }
+bool ChooseLabelFont(HWND, FontDesc*, ColorRef*) { return false; }
+bool FontsColorsDialog(HWND, ZIPINFO*) { return false; }
+bool StringDialog(HWND, ZIPINFO*) { return true; }
+bool SpineTextDialog(HWND, ZIPINFO*, int) { return false; }
+bool InitialsDialog(HWND) { return false; }
+bool ApplyChooserChoice(HWND) { return false; }
+
+bool PrinterSetupDialog(HWND) { return false; }
+bool PrintLabel(HWND, int) { return false; }
+
+bool OpenBodyCommand(HWND) { return false; }
+bool OpenRecentCommand(HWND, int) { return false; }
+bool SaveBodyCommand(HWND) { return false; }
+bool SaveBodyAsCommand(HWND) { return false; }
+bool WriteTemplateCommand(HWND) { return false; }
+bool ReadTemplateCommand(HWND) { return false; }
+bool ReadDiskTemplate(HWND, char) { return false; }
+bool LoadCommandLineBody(HWND, const char*) { return false; }
+bool LoadCommandLineTemplate(HWND, const char*) { return false; }
+void ForgetBodyPath() {}
+
+void InstallFileTypes() {}
+bool OpenDocument(const char*, int) { return false; }
+bool OpenWebPage(bool) { return false; }
+bool OpenHelp(HWND, bool) { return false; }

@@ -7,6 +7,7 @@
 #include "catalog/scan_settings.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
+#include "document/settings_bounds.h"
 #include "document/settings_store.h"
 #include "document/win32/palette_win32.h"
 #include "editions/edition.h"
@@ -20,6 +21,7 @@
 #include "shell/object_drag.h"
 #include "shell/win32/label_view_win32.h"
 #include "shell/win32/later_parts.h"
+#include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/mouse_win32.h"
 #include "shell/win32/object_drag_win32.h"
@@ -150,7 +152,7 @@ bool ExitCheck(HWND window) {
     (void)window;
     if (TheEdition().id == EDITION_WIMBROOK) return true;
     if (g_view.modified && CurrentLabelHasContent()) {
-        if (!ConfirmDiscard()) return false;
+        if (!ConfirmDiscard(window)) return false;
     } else if (g_view.modified) {
         g_view.modified = 0;
     }

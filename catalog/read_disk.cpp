@@ -4,8 +4,10 @@
 #include "catalog/scan_settings.h"
 #include "catalog/scanner.h"
 
+char DriveToRead() { return g_scan.Drive >= 'A' && g_scan.Drive <= 'Z' ? g_scan.Drive : 'C'; }
+
 bool ReadDisk(ZIPINFO* label, const EditionProfile& edition) {
-    char drive = g_scan.Drive >= 'A' && g_scan.Drive <= 'Z' ? g_scan.Drive : 'C';
+    char drive = DriveToRead();
     if (edition.id == EDITION_DOVANTEL && ReadAudioCD(drive, label) == 1) return true;
     ScanDrive(drive, "", 0, g_scan.DispSub, label, edition, kArchiveModeNone);
     return false;

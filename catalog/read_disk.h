@@ -7,5 +7,8 @@
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
 
+// The drive Read Disk reads: the chosen one, C when none is set.
+char DriveToRead();
+
 // True when an audio CD was read, false when the drive was scanned.
 bool ReadDisk(ZIPINFO* label, const EditionProfile& edition);

@@ -1,52 +1,139 @@
 #include "shell/win32/dispatch.h"
 
+#include <deque>
+
 #include "catalog/labels.h"
 #include "document/object_list.h"
-#include "document/string_object.h"
-#include "document/win32/insert_picture_win32.h"
 #include "editions/command_ids.h"
-#include "shell/object_command_map.h"
-#include "shell/win32/look_commands.h"
+#include "editions/edition.h"
+#include "shell/command_table.h"
 #include "shell/view_state.h"
+#include "shell/win32/command_handlers_win32.h"
 #include "shell/win32/main_window.h"
-#include "shell/win32/startup.h"
+#include "shell/win32/menu_refresh_win32.h"
+#include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/win_state.h"
 
-void DispatchCommand(HWND window, int command) {
-    switch (command) {
-    case CMD_STARTUP:
-        StartupContinuation(window);
-        return;
-    case CMD_RESET_DEFAULTS:
-        ResetToDefaults(window);
-        return;
-    case CMD_EXIT:
+namespace {
+
+// A request waiting for the running command; close is a request too.
+struct Pending {
+    int command;
+    bool clearLabelItem;
+};
+
+struct DispatchState {
+    int running = 0;
+    std::deque<Pending> waiting;
+    HMENU newItemMenu = nullptr;  // the menu of the last highlighted "&New"-numbered item
+};
+DispatchState g_dispatch;
+
+constexpr int kCloseRequest = -1;
+
+bool SelectionFits(unsigned flags) {
+    int kind = g_currentLabel->SelectionKind;
+    if (flags & CF_NEEDS_OBJECT) return kind != SELECTED_NOTHING;
+    if (flags & CF_NEEDS_PICTURE) return kind == SELECTED_PICTURE;
+    if (flags & CF_NEEDS_STRING) return kind == SELECTED_STRING;
+    return true;
+}
+
+void AskRescan(HWND window, HintId id) {
+    const HintText& hint = RescanHint(id);
+    if (ShowHint(window, hint.caption, hint.message, kScanDisk, kDontScanDisk, hint.number))
+        PostMessageA(window, WM_COMMAND, CMD_READ_DISK, 0);
+}
+
+void Finish(HWND window, bool repaint) {
+    if (!IsWindow(window)) return;
+    RefreshMenus(window);
+    if (repaint) RequestRepaint();
+}
+
+void RunCommand(HWND window, int command, bool clearLabelItem) {
+    if (command == kCloseRequest) {
         if (ExitCheck(window)) DestroyWindow(window);
         return;
-    case CMD_INSERT_IMAGE:
-        ClearObjectSelection(g_currentLabel);
-        if (InsertPicture(window, g_currentLabel, CurrentPlacement())) g_view.modified = 1;
-        RequestRepaint();
+    }
+    const EditionProfile& edition = TheEdition();
+    if (command >= kRecentFirst && command <= kRecentLast) {
+        OpenRecentFile(window, command - kRecentFirst);
+        Finish(window, true);
         return;
-    case CMD_INSERT_STRING:
-        // The new string is centred on the page as it is placed now.
-        PageOrigin(g_currentLabel, g_view.currentPage);
-        if (InsertNewString(g_currentLabel, CurrentPlacement())) g_view.modified = 1;
-        RequestRepaint();
+    }
+    if (command >= kDiskSizeFirst && command <= kDiskSizeLast) {
+        if (edition.id == EDITION_KESTRIN) ChooseDiskSize(window, command);
+        Finish(window, true);
         return;
-    default: {
-        ObjectCommand operation;
-        if (ObjectCommandFor(command, &operation)) {
-            // Without a fitting selection nothing happens, not even a repaint.
-            if (RunObjectCommand(g_currentLabel, operation, CurrentPlacement())) {
-                g_view.modified = 1;
-                RequestRepaint();
-            }
-            return;
-        }
-        // Commands without a handler only repaint.
+    }
+    const CommandRow* row = FindCommand(edition, command);
+    GlueHandler glue = row && !row->handler ? FindGlueHandler(command) : nullptr;
+    if (!row || (!row->handler && !glue)) {
+        // Another edition's command, or none at all: a repaint only.
         RequestRepaint();
         return;
     }
+    if (!SelectionFits(row->flags)) return;
+    if ((row->flags & CF_GUARD) && !ConfirmDiscard(window)) {
+        Finish(window, true);
+        return;
     }
+    bool done;
+    if (row->handler) {
+        done = row->handler(row->arg);
+    } else if (command == CMD_NEW) {
+        done = ClearCurrentLabel(window, clearLabelItem);
+    } else {
+        done = glue(window, row->arg);
+    }
+    if (!IsWindow(window)) return;
+    if (done && (row->flags & CF_MODIFIES)) g_view.modified = 1;
+    if (done && row->hint != NO_HINT) {
+        RefreshMenus(window);
+        AskRescan(window, row->hint);
+    }
+    Finish(window, !(row->flags & CF_NO_REPAINT));
+}
+
+void Run(HWND window, Pending request) {
+    ++g_dispatch.running;
+    RunCommand(window, request.command, request.clearLabelItem);
+    --g_dispatch.running;
+}
+
+void Enqueue(HWND window, Pending request) {
+    // A chooser's Apply belongs to the command whose dialog sends it.
+    if (g_dispatch.running > 0 && request.command != CMD_APPLY) {
+        g_dispatch.waiting.push_back(request);
+        return;
+    }
+    Run(window, request);
+    while (g_dispatch.running == 0 && !g_dispatch.waiting.empty() && IsWindow(window)) {
+        Pending next = g_dispatch.waiting.front();
+        g_dispatch.waiting.pop_front();
+        Run(window, next);
+    }
+    if (!IsWindow(window)) g_dispatch.waiting.clear();
+}
+
+}  // namespace
+
+void DispatchCommand(HWND window, int command, bool clearLabelItem) {
+    Enqueue(window, {command, clearLabelItem});
+}
+
+void RequestClose(HWND window) { Enqueue(window, {kCloseRequest, false}); }
+
+void NoteMenuSelection(HMENU menu, int item) {
+    if (item == CMD_NEW) g_dispatch.newItemMenu = menu;
+}
+
+bool CameFromClearLabelItem(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) != CMD_NEW) return false;
+    if (lParam != 0) return true;              // the toolbar's "Clear Label" button
+    if (HIWORD(wParam) == 1) return false;     // Ctrl+N
+    HMENU menu = g_dispatch.newItemMenu;
+    // "&New" leads the File menu; "Cle&ar Label" sits in the Body menus.
+    return menu && GetMenuItemID(menu, 0) != CMD_NEW;
 }

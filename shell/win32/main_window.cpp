@@ -148,16 +148,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     return window;
 }
 
-bool ExitCheck(HWND window) {
-    (void)window;
-    if (TheEdition().id == EDITION_WIMBROOK) return true;
-    if (g_view.modified && CurrentLabelHasContent()) {
-        if (!ConfirmDiscard(window)) return false;
-    } else if (g_view.modified) {
-        g_view.modified = 0;
-    }
-    return true;
-}
+bool ExitCheck(HWND window) { return ConfirmDiscard(window); }
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -165,7 +156,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         OnCreate(window);
         return 0;
     case WM_CLOSE:
-        if (ExitCheck(window)) DestroyWindow(window);
+        RequestClose(window);
         return 0;
     case WM_DESTROY:
         OnDestroy(window);
@@ -204,7 +195,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         break;
     case WM_COMMAND:
-        DispatchCommand(window, LOWORD(wParam));
+        DispatchCommand(window, LOWORD(wParam), CameFromClearLabelItem(wParam, lParam));
         break;
     case WM_LBUTTONDOWN:
         OnLeftButtonDown(window, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), wParam);
@@ -227,6 +218,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (reinterpret_cast<HWND>(lParam) != window) DragCaptureLost(window);
         break;
     case WM_MENUSELECT:
+        NoteMenuSelection(reinterpret_cast<HMENU>(lParam), LOWORD(wParam));
         if (g_win.status) {
             char text[256] = "";
             if (!(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR)))

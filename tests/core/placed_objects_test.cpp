@@ -15,9 +15,7 @@
 #include "document/object_list.h"
 #include "document/object_ops.h"
 #include "document/string_object.h"
-#include "editions/command_ids.h"
 #include "render/label_geometry.h"
-#include "shell/object_command_map.h"
 #include "tests/core/report_recorder.h"
 
 namespace {
@@ -291,10 +289,6 @@ TEST_F(ObjectsTest, CommandsWithoutAFittingSelectionDoNothing) {
     EXPECT_TRUE(RunObjectCommand(&label_, {OBJ_MAKE_BACKGROUND, 0}, Kestrin()));
     EXPECT_EQ(Head().Layer, LAYER_BELOW);
     EXPECT_EQ(Head().Right, string.Right);
-    ObjectCommand mapped;
-    EXPECT_FALSE(ObjectCommandFor(CMD_INSERT_STRING, &mapped));
-    ASSERT_TRUE(ObjectCommandFor(CMD_TRUE_SCALE, &mapped));
-    EXPECT_EQ(mapped.op, OBJ_TRUE_SCALE);
 }
 
 TEST_F(ObjectsTest, PictureThatDoesNotLoadIsReportedAndChangesNothing) {

@@ -9,17 +9,27 @@
 
 namespace {
 
-struct CountData {
+struct CaptionSearch {
     DWORD processId;
+    const std::string* caption;
     int count;
+    HWND first;
 };
 
-BOOL CALLBACK CountBadStuff(HWND window, LPARAM param) {
-    auto* data = reinterpret_cast<CountData*>(param);
+BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<CaptionSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == data->processId && IsWindowVisible(window) && WindowText(window) == "BAD STUFF") ++data->count;
+    if (pid == data->processId && IsWindowVisible(window) && WindowText(window) == *data->caption) {
+        if (!data->count++) data->first = window;
+    }
     return TRUE;
+}
+
+CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption) {
+    CaptionSearch data = {run.process.dwProcessId, &caption, 0, nullptr};
+    EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&data));
+    return data;
 }
 
 }  // namespace
@@ -233,10 +243,15 @@ void ClickClient(HWND window, int x, int y) {
     Settle(300);
 }
 
-int CountBadStuffBoxes(const ProgramRun& run) {
-    CountData data = {run.process.dwProcessId, 0};
-    EnumWindows(CountBadStuff, reinterpret_cast<LPARAM>(&data));
-    return data.count;
+int CountBadStuffBoxes(const ProgramRun& run) { return SearchCaption(run, "BAD STUFF").count; }
+
+HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int timeoutMs) {
+    DWORD start = GetTickCount();
+    do {
+        if (HWND found = SearchCaption(run, caption).first) return found;
+        Settle(50);
+    } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
+    return nullptr;
 }
 
 void Settle(int milliseconds) {

@@ -61,6 +61,9 @@ void ClickClient(HWND window, int x, int y);
 
 // Top-level windows of the process whose caption is "BAD STUFF".
 int CountBadStuffBoxes(const ProgramRun& run);
+// A visible top-level window of the process with the caption, waiting for
+// it up to the timeout; null when none shows.
+HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int timeoutMs = 5000);
 
 // Lets the program process what was sent to it.
 void Settle(int milliseconds);

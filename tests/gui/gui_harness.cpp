@@ -32,8 +32,12 @@ void PumpMessages(int milliseconds) {
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
 }
 
+const char* const kKeepIni = "keep";
+
 HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {
-    if (iniContents) {
+    if (iniContents == kKeepIni) {
+        // as the last run wrote it
+    } else if (iniContents) {
         std::ofstream(IniPath(), std::ios::binary | std::ios::trunc) << iniContents;
     } else {
         DeleteFileA(IniPath().c_str());

@@ -5,7 +5,10 @@
 
 using AfterCreateHook = void (*)(HWND window);
 
-// Writes the edition INI (null deletes it), creates the main window with the
+// Start with the INI file as the last run left it.
+extern const char* const kKeepIni;
+
+// Writes the edition INI (null deletes it, kKeepIni keeps it), creates the main window with the
 // given command-line text, calls afterCreate (before any message has been
 // dispatched) and pumps messages until the start-up continuation has shown it.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",

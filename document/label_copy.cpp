@@ -1,0 +1,111 @@
+#include "document/label_copy.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include "catalog/catalog_ops.h"
+#include "document/object_list.h"
+
+namespace {
+
+// A copy of the styles array, or null for none; false when memory runs out.
+bool CopyStyles(const ZIPINFO& from, ExtStyle** out, int32_t* count) {
+    *out = nullptr;
+    *count = 0;
+    if (from.NumExtStyles <= 0 || !from.ExtStyles) return true;
+    size_t bytes = sizeof(ExtStyle) * static_cast<size_t>(from.NumExtStyles);
+    auto* styles = static_cast<ExtStyle*>(std::malloc(bytes));
+    if (!styles) return false;
+    std::memcpy(styles, from.ExtStyles, bytes);
+    *out = styles;
+    *count = from.NumExtStyles;
+    return true;
+}
+
+bool CopyObjects(const ZIPINFO& from, ZIPINFO* to) {
+    // Inserted at the head from the last to the first, so the order stays.
+    for (int i = from.NumObjects - 1; i >= 0 && from.Objects; --i) {
+        PlacedObject copy = from.Objects[i];
+        if (copy.bitmap) {
+            copy.bitmap = static_cast<uint8_t*>(std::malloc(copy.bitmapSize ? copy.bitmapSize : 1));
+            if (!copy.bitmap) return false;
+            std::memcpy(copy.bitmap, from.Objects[i].bitmap, copy.bitmapSize);
+            copy.bits = from.Objects[i].bits ? copy.bitmap + (from.Objects[i].bits - from.Objects[i].bitmap) : nullptr;
+        }
+        if (!InsertObjectAtHead(to, copy)) {
+            std::free(copy.bitmap);
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool CopyLook(const ZIPINFO& from, ZIPINFO* to) {
+    if (&from == to) return true;
+    ExtStyle* styles;
+    int32_t count;
+    if (!CopyStyles(from, &styles, &count)) return false;
+    to->SortMode = from.SortMode;
+    to->Direction = from.Direction;
+    to->Columns = from.Columns;
+    to->Lined = from.Lined;
+    to->ShowSize = from.ShowSize;
+    to->ShowExt = from.ShowExt;
+    to->ShowComm = from.ShowComm;
+    to->ShowZip = from.ShowZip;
+    to->Opposing = from.Opposing;
+    to->Font = from.Font;
+    to->FontColor = from.FontColor;
+    to->FontHeight = from.FontHeight;
+    to->DirFont = from.DirFont;
+    to->DirFontColor = from.DirFontColor;
+    to->DirFontHeight = from.DirFontHeight;
+    to->CommFont = from.CommFont;
+    to->CommFontColor = from.CommFontColor;
+    to->CommFontHeight = from.CommFontHeight;
+    to->SpineFont = from.SpineFont;
+    to->SpineFontColor = from.SpineFontColor;
+    to->SpineAlign = from.SpineAlign;
+    to->ZipColor = from.ZipColor;
+    std::free(to->ExtStyles);
+    to->ExtStyles = styles;
+    to->NumExtStyles = count;
+    // The order may have changed: sorted again under the new keys.
+    SortCatalog(to);
+    to->LayoutValid = 0;
+    return true;
+}
+
+bool ReplicateLabel(const ZIPINFO& from, ZIPINFO* to) {
+    if (&from == to) return true;
+    ClearLabel(to);
+    ZIPINFO kept = *to;  // ordinal, placement and the (empty) layout cache
+    std::memcpy(to, &from, sizeof *to);
+    to->LabelNumber = kept.LabelNumber;
+    to->LabelOriginX = kept.LabelOriginX;
+    to->LabelOriginY = kept.LabelOriginY;
+    to->PageWidth = kept.PageWidth;
+    to->PageHeight = kept.PageHeight;
+    to->Layout = kept.Layout;
+    to->LayoutValid = 0;
+    to->Entries = nullptr;
+    to->NumEntries = 0;
+    to->Objects = nullptr;
+    to->NumObjects = 0;
+    to->SelectionKind = 0;
+    to->ExtStyles = nullptr;
+    to->NumExtStyles = 0;
+
+    if (from.NumEntries > 0 && from.Entries) {
+        ZIPINFO* tree = DuplicateCatalog(&from);
+        if (!tree) return false;
+        to->Entries = tree->Entries;
+        to->NumEntries = tree->NumEntries;
+        tree->Entries = nullptr;
+        tree->NumEntries = 0;
+        DeleteCatalogList(tree);
+    }
+    return CopyStyles(from, &to->ExtStyles, &to->NumExtStyles) && CopyObjects(from, to);
+}

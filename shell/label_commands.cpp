@@ -1,0 +1,141 @@
+#include "shell/label_commands.h"
+
+#include <cstdlib>
+
+#include "base/report.h"
+#include "catalog/catalog_ops.h"
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
+#include "document/label_copy.h"
+#include "document/object_list.h"
+#include "document/program_settings.h"
+#include "editions/edition.h"
+#include "render/catalog_geometry.h"
+#include "render/label_geometry.h"
+#include "shell/menu_inputs.h"
+#include "shell/view_state.h"
+
+namespace {
+
+ZIPINFO* Label() { return g_currentLabel; }
+
+bool Toggle(int32_t* field) {
+    *field = *field ? 0 : 1;
+    Label()->LayoutValid = 0;
+    return true;
+}
+
+}  // namespace
+
+bool SetColumns(int count) {
+    Label()->Columns = count < 0 ? 0 : (count > kMaxColumns ? kMaxColumns : count);
+    Label()->LayoutValid = 0;
+    return true;
+}
+
+bool StepColumns(int delta) {
+    ToolbarStates allowed = ComputeToolbarStates(TheEdition(), GatherMenuInputs(Label()));
+    if (delta > 0 ? !allowed.moreColumnsEnabled : !allowed.fewerColumnsEnabled) return false;
+    return SetColumns(Label()->Columns + delta);
+}
+
+bool ToggleLined(int) { return Toggle(&Label()->Lined); }
+bool ToggleShowSize(int) { return Toggle(&Label()->ShowSize); }
+bool ToggleShowExt(int) { return Toggle(&Label()->ShowExt); }
+bool ToggleShowComm(int) { return Toggle(&Label()->ShowComm); }
+
+bool SetSortMode(int mode) {
+    Label()->SortMode = mode;
+    SortCatalog(Label());
+    return true;
+}
+
+bool SetDirection(int direction) {
+    Label()->Direction = direction;
+    SortCatalog(Label());
+    return true;
+}
+
+bool SetLabelFormat(int lblFmt) {
+    ChooseLabelFormat(TheEdition(), lblFmt, &Label()->LblFmt, &g_view.labelKind, &g_view.currentPage);
+    Label()->LayoutValid = 0;
+    return true;
+}
+
+bool SetSpineAlign(int align) {
+    Label()->SpineAlign = align;
+    return true;
+}
+bool ToggleShowZip(int) { return Toggle(&Label()->ShowZip); }
+bool ToggleZipColor(int) { return Toggle(&Label()->ZipColor); }
+bool ToggleOpposing(int) { return Toggle(&Label()->Opposing); }
+
+bool SetLevels(int target) {
+    int depth = std::abs(g_scan.DispSub);
+    if (depth == target) return false;
+    g_scan.DispSub = g_scan.DispSub < 0 ? -target : target;
+    return true;
+}
+
+bool ToggleDirectoriesOnly(int) {
+    g_scan.DispSub = -g_scan.DispSub;
+    return true;
+}
+
+bool SetDirComm(int mode) {
+    g_scan.DirComm = mode;
+    return true;
+}
+
+bool ToggleScanArchives(int) {
+    g_scan.ScanArchives = g_scan.ScanArchives ? 0 : 1;
+    return g_scan.ScanArchives != 0;
+}
+
+bool ToggleUseTemplates(int) {
+    g_settings.UseDAT = g_settings.UseDAT ? 0 : 1;
+    return true;
+}
+
+bool SetAllHints(int hidden) {
+    for (int32_t& flag : g_settings.HideDummy) flag = hidden;
+    return true;
+}
+
+bool ClearAllLabels(int) {
+    ClearObjectSelection(Label());
+    for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
+    g_view.modified = 0;
+    return true;
+}
+
+bool SetSheetKind(int kind) {
+    ClearObjectSelection(Label());
+    g_view.labelKind = kind;
+    g_view.currentLabel = 0;
+    g_view.currentPage = 1;
+    g_currentLabel = &g_labelRecords[0];
+    return true;
+}
+
+bool DuplicateFormatToAll(int) {
+    bool copied = true;
+    for (int i = 0; i < g_labelCount; ++i)
+        if (&g_labelRecords[i] != Label()) copied = CopyLook(*Label(), &g_labelRecords[i]) && copied;
+    if (!copied) ReportError("Duplicate Format", "Not enough memory to copy the format to every label.");
+    return true;
+}
+
+bool ReplicateLabelToAll(int) {
+    bool copied = true;
+    for (int i = 0; i < g_labelCount; ++i)
+        if (&g_labelRecords[i] != Label()) copied = ReplicateLabel(*Label(), &g_labelRecords[i]) && copied;
+    if (!copied) ReportError("Replicate Label", "Not enough memory to copy the label to every label.");
+    return true;
+}
+
+bool ChangeNothing(int) { return false; }
+
+bool RunSelectedObjectOperation(ObjectCommand command) {
+    return RunObjectCommand(Label(), command, CurrentPlacement());
+}

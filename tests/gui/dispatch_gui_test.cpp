@@ -1,0 +1,289 @@
+// Command dispatch in the real main window: every command the menus, keys
+// and toolbar can send has its row, and the conventions around the rows
+// (rescan hints, the unsaved-label guard, the page commands) reach the
+// user as real dialogs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "catalog/catalog_ops.h"
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
+#include "document/program_settings.h"
+#include "editions/command_ids.h"
+#include "editions/edition.h"
+#include "editions/resource_ids.h"
+#include "shell/command_table.h"
+#include "shell/toolbar_table.h"
+#include "shell/view_state.h"
+#include "shell/win32/command_handlers_win32.h"
+#include "shell/win32/menus_win32.h"
+#include "shell/win32/object_drag_win32.h"
+#include "shell/win32/win_state.h"
+#include "tests/driver/window_capture.h"
+#include "tests/gui/dialog_answer.h"
+#include "tests/gui/gui_harness.h"
+#include "tests/gui/view_input.h"
+
+namespace {
+
+void CollectMenuIds(HMENU menu, std::set<int>* ids) {
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        HMENU sub = GetSubMenu(menu, i);
+        if (sub) {
+            CollectMenuIds(sub, ids);
+            continue;
+        }
+        UINT id = GetMenuItemID(menu, i);
+        if (id != 0 && id != static_cast<UINT>(-1)) ids->insert(static_cast<int>(id));
+    }
+}
+
+bool Kestrin() { return TheEdition().id == EDITION_KESTRIN; }
+
+std::string DumpNames(const ZIPINFO* list) {
+    std::string out;
+    for (int i = 0; i < list->NumEntries; ++i) out += (i ? " " : "") + std::string(list->Entries[i].Name);
+    return out;
+}
+
+// The window's pixels as the screen shows them.
+std::string WindowPixels(HWND window) {
+    RECT r;
+    GetClientRect(window, &r);
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, r.right, r.bottom, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::string pixels(static_cast<const char*>(bits), static_cast<size_t>(r.right) * r.bottom * 4);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return pixels;
+}
+
+class DispatchTest : public testing::Test {
+protected:
+    void Start(const char* ini) {
+        window_ = StartMainWindowInProcess(ini);
+        ASSERT_NE(window_, nullptr);
+    }
+    void TearDown() override {
+        EXPECT_EQ(ForgetDialogAnswers(), 0) << "a dialog the test answers never opened";
+        if (g_currentLabel) ClearLabel(g_currentLabel);
+        CloseMainWindowInProcess();
+    }
+    void Command(int command) {
+        SendCommandAnswering(window_, command);
+        PumpMessages(30);
+    }
+    HWND window_ = nullptr;
+};
+
+TEST_F(DispatchTest, EveryIdOfTheMenusKeysAndToolbarHasExactlyOneRow) {
+    Start(kViewTestIni);
+    const EditionProfile& edition = TheEdition();
+    std::set<int> ids;
+    CollectMenuIds(g_menus.bar, &ids);
+    for (HMENU popup : {g_menus.bodyPopup, g_menus.spinePopup, g_menus.pagePopup, g_menus.imagePopup,
+                        g_menus.stringPopup})
+        CollectMenuIds(popup, &ids);
+    std::vector<ACCEL> keys(static_cast<size_t>(CopyAcceleratorTableA(g_win.accelerators, nullptr, 0)));
+    CopyAcceleratorTableA(g_win.accelerators, keys.data(), static_cast<int>(keys.size()));
+    for (const ACCEL& key : keys) ids.insert(key.cmd);
+    int buttons = 0;
+    const ToolButton* toolbar = ToolbarButtons(edition, &buttons);
+    for (int i = 0; i < buttons; ++i)
+        if (toolbar[i].command) ids.insert(toolbar[i].command);
+    ASSERT_GT(ids.size(), 60u);
+
+    int rowCount = 0;
+    const CommandRow* rows = CommandRows(&rowCount);
+    for (int id : ids) {
+        SCOPED_TRACE(id);
+        if ((id >= kRecentFirst && id <= kRecentLast) || (id >= kDiskSizeFirst && id <= kDiskSizeLast)) continue;
+        int matching = 0;
+        for (int r = 0; r < rowCount; ++r)
+            if (rows[r].id == id && (rows[r].editions & (1u << edition.id))) ++matching;
+        EXPECT_EQ(matching, 1);
+        const CommandRow* row = FindCommand(edition, id);
+        if (row && !row->handler) {
+            EXPECT_NE(FindGlueHandler(id), nullptr);
+        }
+    }
+}
+
+TEST_F(DispatchTest, HiddenHintScansOnceThenNeverAsksAgainAcrossARestart) {
+    if (!Kestrin()) GTEST_SKIP() << "the hints are the same in every edition";
+    Start("[tlm5]\r\nDrive=69\r\nDispSub=0\r\n");  // the tree mapped as E:
+    std::string message;
+    AnswerDialog("Directory Scanning Warning", [&message](HWND dialog) {
+        message = ChildTexts(dialog);
+        CheckDlgButton(dialog, IDC_HINT_HIDE, BST_CHECKED);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    Command(CMD_LEVELS_1);
+    PumpMessages(300);
+    EXPECT_NE(message.find("You need to re-scan the disk for this setting to take effect."), std::string::npos);
+    EXPECT_NE(message.find("Scan Disk|Don't Scan Disk|&Don't Show This Hint Again"), std::string::npos);
+    EXPECT_EQ(g_scan.DispSub, 1);
+    EXPECT_GT(g_currentLabel->NumEntries, 0) << "Scan Disk read the disk";
+    EXPECT_EQ(g_settings.HideDummy[0], 1);
+
+    // Asked again, the hint would show; it must not.
+    bool shown = false;
+    DialogAnswer notExpected = [&shown](HWND dialog) {
+        shown = true;
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    };
+    ClearLabel(g_currentLabel);
+    AnswerDialog("Directory Scanning Warning", notExpected);
+    Command(CMD_LEVELS_2);
+    PumpMessages(200);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(g_currentLabel->NumEntries, 0) << "a hidden hint answers Don't Scan Disk";
+
+    CloseMainWindowInProcess();
+    window_ = StartMainWindowInProcess(kKeepIni);
+    ASSERT_NE(window_, nullptr);
+    Command(CMD_LEVELS_3);
+    PumpMessages(200);
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(g_currentLabel->NumEntries, 0);
+    EXPECT_EQ(ForgetDialogAnswers(), 1);
+}
+
+TEST_F(DispatchTest, GuardCancelKeepsTheLabelAndTheProgram) {
+    if (TheEdition().id == EDITION_WIMBROOK) GTEST_SKIP() << "Wimbrook has no unsaved-label warning";
+    Start(kViewTestIni);
+    AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {100, -100, 200, -150});
+    g_view.modified = 1;
+    for (int command : {CMD_NEW, CMD_READ_DISK, CMD_EXIT}) {
+        SCOPED_TRACE(command);
+        AnswerDialog("Warning", Press(IDCANCEL));
+        Command(command);
+        ASSERT_TRUE(IsWindow(window_));
+        EXPECT_EQ(g_currentLabel->NumObjects, 1);
+        EXPECT_EQ(g_view.modified, 1);
+    }
+    AnswerDialog("Warning", Press(IDOK));
+    Command(CMD_NEW);
+    EXPECT_EQ(g_currentLabel->NumObjects, 0) << "Discard Label goes on";
+    EXPECT_EQ(g_view.modified, 0);
+}
+
+TEST_F(DispatchTest, EnterReadsTheDiskAndAnEmptyDiskIsReportedByName) {
+    if (!Kestrin()) GTEST_SKIP() << "Read Disk is one command in every edition";
+    Start("[tlm5]\r\nDrive=69\r\nDispSub=1\r\n");
+    g_view.modified = 0;
+    SetForegroundWindow(window_);
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    PumpMessages(400);
+    EXPECT_EQ(DumpNames(g_currentLabel), "a.txt b.txt c.txt docs");
+    EXPECT_EQ(g_view.modified, 1);
+
+    g_scan.Drive = 'M';  // the empty tree
+    std::string text;
+    AnswerDialog("Disk Warning", [&text](HWND box) {
+        text = ChildTexts(box);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    g_view.modified = 0;
+    Command(CMD_READ_DISK);
+    EXPECT_NE(text.find("Warning:  No files found on disk \"M:\\\""), std::string::npos) << text;
+    EXPECT_EQ(g_currentLabel->NumEntries, 0);
+    EXPECT_EQ(g_view.modified, 1);
+}
+
+TEST_F(DispatchTest, ArchiveHintScansTheArchivesMembers) {
+    if (!Kestrin()) GTEST_SKIP() << "the hints are the same in every edition";
+    Start("[tlm5]\r\nDrive=71\r\nDispSub=15\r\nScanArchives=0\r\n");  // G:, the archives
+    AnswerDialog("Archive Scanning Warning", Press(IDOK));
+    Command(CMD_SCAN_ARCHIVES);
+    PumpMessages(400);
+    EXPECT_EQ(g_scan.ScanArchives, 1);
+    int archivesListed = 0;
+    for (int i = 0; i < g_currentLabel->NumEntries; ++i)
+        if (g_currentLabel->Entries[i].HasSubtree == 1 && std::strstr(g_currentLabel->Entries[i].Name, "."))
+            ++archivesListed;
+    EXPECT_GT(archivesListed, 0);
+}
+
+TEST_F(DispatchTest, GoToPageTurnsTheBookletToTheNumberTyped) {
+    if (TheEdition().id == EDITION_WIMBROOK) GTEST_SKIP() << "Wimbrook has no Go To Page";
+    Start(kViewTestIni);
+    Command(CMD_FORMAT_6);
+    std::string shown;
+    AnswerDialog("Go To Page...", [&shown](HWND dialog) {
+        char text[16] = "";
+        GetDlgItemTextA(dialog, IDC_GOTO_PAGE, text, sizeof text);
+        shown = text;
+        TypeThenPress(IDC_GOTO_PAGE, "5", IDOK)(dialog);
+    });
+    Command(CMD_GOTO_PAGE);
+    EXPECT_EQ(shown, "0") << "the front cover is shown as page 0";
+    EXPECT_EQ(g_view.currentPage, 6);
+}
+
+TEST_F(DispatchTest, DialogsOpenOnScreenAndRememberWhereTheyWereLeft) {
+    Start(kViewTestIni);
+    g_settings.Windows[WINDOW_ABOUT] = {5000, 5000};
+    RECT opened = {};
+    std::string texts;
+    AnswerDialog(std::string("About ") + TheEdition().name, [&](HWND dialog) {
+        GetWindowRect(dialog, &opened);
+        texts = ChildTexts(dialog);
+        SetWindowPos(dialog, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+    Command(CMD_ABOUT);
+    EXPECT_EQ(opened.left, GetSystemMetrics(SM_CXSCREEN) - 100);
+    EXPECT_EQ(opened.top, GetSystemMetrics(SM_CYSCREEN) - 100);
+    EXPECT_NE(texts.find(std::string(TheEdition().name) + " 4.1"), std::string::npos) << texts;
+    EXPECT_EQ(g_settings.Windows[WINDOW_ABOUT].x, 200);
+    EXPECT_EQ(g_settings.Windows[WINDOW_ABOUT].y, 150);
+}
+
+TEST_F(DispatchTest, SpreadViewShowsWhatAForcedRepaintWouldAfterEveryPageCommand) {
+    if (TheEdition().id == EDITION_WIMBROOK) GTEST_SKIP() << "Wimbrook has no spread view";
+    Start("[tlm5]\r\nDrive=67\r\nZoom=0\r\nLblFmt0=6\r\nLabels=12\r\n");
+    ASSERT_EQ(g_view.fullSize, 0);
+    AddObject(OBJECT_STRING, 3, LAYER_ABOVE, {100, -100, 200, -150});
+    struct Step {
+        int command;
+        const char* answer;
+    } steps[] = {{CMD_NEXT_PAGE, nullptr}, {CMD_NEXT_PAGE, nullptr}, {CMD_NEXT_PAGE, nullptr},
+                 {CMD_NEXT_PAGE, nullptr}, {CMD_PREVIOUS_PAGE, nullptr}, {CMD_FRONT_COVER, nullptr},
+                 {CMD_GOTO_PAGE, "5"},     {CMD_BACK_COVER, nullptr}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.command);
+        if (step.command == CMD_NEXT_PAGE && g_view.currentPage == 3) {
+            SelectPlacedObject(0);
+            RepaintNow(window_);
+        }
+        if (step.answer) AnswerDialog("Go To Page...", TypeThenPress(IDC_GOTO_PAGE, step.answer, IDOK));
+        Command(step.command);
+        PumpMessages(100);
+        std::string before = WindowPixels(window_), after;
+        RepaintNow(window_);
+        after = WindowPixels(window_);
+        EXPECT_TRUE(before == after) << "page " << g_view.currentPage;
+    }
+}
+
+}  // namespace

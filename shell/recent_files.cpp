@@ -4,7 +4,9 @@
 
 #include "catalog/text_field.h"
 
-void PushRecentFile(char (*entries)[kRecentPathSize], const char* path) {
+bool PushRecentFile(char (*entries)[kRecentPathSize], const char* path) {
+    size_t length = path ? std::strlen(path) : 0;
+    if (length == 0 || length > static_cast<size_t>(kRecentPathLimit)) return false;
     char copy[kRecentPathSize];
     CopyText(copy, sizeof copy, path);
     int found = kRecentFiles - 1;  // no match: the last entry falls off
@@ -16,6 +18,7 @@ void PushRecentFile(char (*entries)[kRecentPathSize], const char* path) {
     }
     for (int k = found; k > 0; --k) std::memcpy(entries[k], entries[k - 1], kRecentPathSize);
     std::memcpy(entries[0], copy, kRecentPathSize);
+    return true;
 }
 
 const char* RecentItemText(const char* entry) {

@@ -28,6 +28,17 @@ TEST(RecentFiles, NewPathGoesOnTopAndTheFifthFallsOff) {
                                                     "C:\\d.KSB"}));
 }
 
+TEST(RecentFiles, APathTheListCannotKeepWholeIsNotListed) {
+    List list;
+    list.Set({"C:\\a.KSB"});
+    std::string longest = "C:\\" + std::string(254 - 7, 'x') + ".KSB";
+    EXPECT_FALSE(PushRecentFile(list.entries, (longest + "x").c_str()));
+    EXPECT_FALSE(PushRecentFile(list.entries, ""));
+    EXPECT_EQ(list.Get()[0], "C:\\a.KSB");
+    EXPECT_TRUE(PushRecentFile(list.entries, longest.c_str()));
+    EXPECT_EQ(list.Get()[0], longest);
+}
+
 TEST(RecentFiles, OpeningTheThirdMovesItToTheTopKeepingTheOthersInOrder) {
     List list;
     list.Set({"C:\\a.KSB", "C:\\b.KSB", "C:\\c.KSB", "C:\\d.KSB", "C:\\e.KSB"});
@@ -44,13 +55,6 @@ TEST(RecentFiles, ComparisonIsCaseSensitiveAndEmptyListsFill) {
     PushRecentFile(list.entries, "C:\\x.KSB");
     PushRecentFile(list.entries, "C:\\X.KSB");
     EXPECT_EQ(list.Get(), (std::vector<std::string>{"C:\\X.KSB", "C:\\x.KSB", "", "", ""}));
-}
-
-TEST(RecentFiles, OverlongPathsAreCut) {
-    List list;
-    std::string path(400, 'p');
-    PushRecentFile(list.entries, path.c_str());
-    EXPECT_EQ(std::string(list.entries[0]), std::string(255, 'p'));
 }
 
 TEST(RecentFiles, ItemTexts) {

@@ -183,6 +183,15 @@ TEST_F(DispatchTest, GuardCancelKeepsTheLabelAndTheProgram) {
     EXPECT_EQ(g_view.modified, 0);
 }
 
+TEST_F(DispatchTest, ATemplateReadLeavesNothingSelected) {
+    Start(kViewTestIni);
+    AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {100, -100, 200, -150});
+    SelectPlacedObject(0);
+    ASSERT_NE(g_currentLabel->SelectionKind, 0);
+    Command(CMD_READ_TEMPLATE);
+    EXPECT_EQ(g_currentLabel->SelectionKind, 0) << "the template replaces the objects";
+}
+
 TEST_F(DispatchTest, EnterReadsTheDiskAndAnEmptyDiskIsReportedByName) {
     if (!Kestrin()) GTEST_SKIP() << "Read Disk is one command in every edition";
     Start("[tlm5]\r\nDrive=69\r\nDispSub=1\r\n");

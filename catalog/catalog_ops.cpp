@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
+#include <vector>
 
 #include "catalog/dates.h"
 #include "catalog/text_compare.h"
@@ -17,10 +19,17 @@ void SortList(ZIPINFO* list, int sortMode, int direction) {
     list->SortMode = sortMode;
     list->Direction = direction;
     if (list->NumEntries > 1 && list->Entries && sortMode >= 1 && sortMode <= 3) {
-        std::sort(list->Entries, list->Entries + list->NumEntries,
-                  [sortMode, direction](const CatalogEntry& a, const CatalogEntry& b) {
-                      return CompareEntries(a, b, sortMode, direction) < 0;
-                  });
+        // The order is found on indexes and the entries (100 bytes each)
+        // moved once; equal names keep the order they were read in.
+        const CatalogEntry* entries = list->Entries;
+        std::vector<int> order(static_cast<size_t>(list->NumEntries));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [entries, sortMode, direction](int a, int b) {
+            return CompareEntries(entries[a], entries[b], sortMode, direction) < 0;
+        });
+        std::vector<CatalogEntry> sorted(order.size());
+        for (size_t i = 0; i < order.size(); ++i) sorted[i] = entries[order[i]];
+        std::memcpy(list->Entries, sorted.data(), sizeof(CatalogEntry) * sorted.size());
     }
     for (int i = 0; i < list->NumEntries; ++i)
         if (list->Entries[i].Child) SortList(list->Entries[i].Child, sortMode, direction);

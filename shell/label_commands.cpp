@@ -118,20 +118,24 @@ bool SetSheetKind(int kind) {
     return true;
 }
 
-bool DuplicateFormatToAll(int) {
+namespace {
+// The copy onto every other label of the sheet; the labels changed even
+// when memory ran out part way, which is said.
+bool CopyToEveryOtherLabel(bool (*copy)(const ZIPINFO&, ZIPINFO*), const char* title, const char* failure) {
     bool copied = true;
     for (int i = 0; i < g_labelCount; ++i)
-        if (&g_labelRecords[i] != Label()) copied = CopyLook(*Label(), &g_labelRecords[i]) && copied;
-    if (!copied) ReportError("Duplicate Format", "Not enough memory to copy the format to every label.");
+        if (&g_labelRecords[i] != Label()) copied = copy(*Label(), &g_labelRecords[i]) && copied;
+    if (!copied) ReportError(title, failure);
     return true;
+}
+}  // namespace
+
+bool DuplicateFormatToAll(int) {
+    return CopyToEveryOtherLabel(CopyLook, "Duplicate Format", "Not enough memory to copy the format to every label.");
 }
 
 bool ReplicateLabelToAll(int) {
-    bool copied = true;
-    for (int i = 0; i < g_labelCount; ++i)
-        if (&g_labelRecords[i] != Label()) copied = ReplicateLabel(*Label(), &g_labelRecords[i]) && copied;
-    if (!copied) ReportError("Replicate Label", "Not enough memory to copy the label to every label.");
-    return true;
+    return CopyToEveryOtherLabel(ReplicateLabel, "Replicate Label", "Not enough memory to copy the label to every label.");
 }
 
 bool ChangeNothing(int) { return false; }

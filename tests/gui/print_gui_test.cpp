@@ -154,13 +154,17 @@ TEST_F(PrintTest, AContextOfNoPrinterShowsOneBoxDrawsNothingAndRestoresTheWindow
     Start(kOnMarginQueue + "WindScale=125\r\n");
     SetPrintDialogHook(PaperlessPrintDialog::Answer);
     std::string text;
+    int paintingDuringBox = -1;
     DialogScript script({[&](HWND box) {
         text = MessageBoxText(box);
+        // The box covers the window: meanwhile a paint may only erase.
+        paintingDuringBox = g_view.paintingEnabled;
         ClickOk(box);
     }});
     EXPECT_FALSE(PrintLabel(window_, 0));
     EXPECT_EQ(script.seen().size(), 1u);
     EXPECT_EQ(text, "Print - Unable to get StartDoc()");
+    EXPECT_EQ(paintingDuringBox, 0);
     EXPECT_TRUE(PaperlessPrintDialog::Untouched());
     PaperlessPrintDialog::Free();
     EXPECT_DOUBLE_EQ(g_view.windowScale, 1.25);
@@ -202,6 +206,7 @@ TEST_F(PrintTest, SetupFillsGreysAndStoresOnOk) {
         crop = IsDlgButtonChecked(d, IDC_PS_CROP_MARKS) == BST_CHECKED;
         border = SendDlgItemMessageA(d, IDC_PS_BORDER, CB_GETCURSEL, 0, 0);
         greyed = !IsWindowEnabled(GetDlgItem(d, IDC_PS_X2));
+        SaveWindowPicture(d, "printer-setup-kestrin");
         SendMessageA(GetDlgItem(d, IDC_PS_DEFAULT_POSITION), BM_CLICK, 0, 0);
         enabledAfter = IsWindowEnabled(GetDlgItem(d, IDC_PS_X2)) != 0;
         SetControlText(d, IDC_PS_X2, " 6.125 ");
@@ -311,6 +316,7 @@ TEST_F(PrintTest, WimbrookMarginMovesTheBodyInset) {
     DialogScript script({[](HWND d) {
         SendMessageA(GetDlgItem(d, IDC_PS_DEFAULT_POSITION), BM_CLICK, 0, 0);
         SetControlText(d, IDC_PS_MARGIN, "0.5");
+        SaveWindowPicture(d, "printer-setup-wimbrook");
         ClickOk(d);
     }});
     EXPECT_TRUE(PrinterSetupDialog(window_));

@@ -42,6 +42,7 @@ class Page:
     def __init__(self):
         self.outlines = []     # (x, y, w, h, style): "solid", "pattern", "edge" (colour, no line)
         self.marks = []        # (x1, y1, x2, y2): crop mark lines
+        self.mark_ends = []    # (x1, y1, x2, y2): marks whose (x1, y1) end lies clear of other ink
         self.clear = []        # (x1, y1, x2, y2): no line may lie there
         self.numbers = []      # (text, x, y): a booklet page number near the corner (x, y)
         self.pictures = []     # (x, y, w, h): a picture's coloured rectangle
@@ -52,10 +53,11 @@ class Page:
 
 
 class Case:
-    def __init__(self, paper, landscape=False, pages=()):
+    def __init__(self, paper, landscape=False, pages=(), queue="LabelPDF"):
         self.paper = paper
         self.landscape = landscape
         self.pages = list(pages)
+        self.queue = queue
 
 
 def left_marks(page, x, y, w, h, paper_w, paper_h):
@@ -127,6 +129,9 @@ def dovantel_covers(space=0.0, marks=False):
     if marks:
         all_marks(page, 1.07, 0.50, *D_TRAY, *D_PRINT)
         bottom_marks(page, 1.67, 5.10, *D_PAGE, *D_PRINT)
+        # The marks from the paper's right edge start one inch inside the
+        # printable width (2479 pixels at 300 dpi, not 209 whole mm).
+        page.mark_ends = [(D_PRINT[0] - 1, 0.50, D_PRINT[0], 0.50), (D_PRINT[0] - 1, 9.85, D_PRINT[0], 9.85)]
     return page
 
 
@@ -165,7 +170,8 @@ def cases():
     c["k-object5"] = Case(A4, True, [kestrin_pair((0.01, 1.65), (4.95, 1.65)), booklet_sheet(4, 3), sheet3])
     # No compensation in Kestrin: the places move by the unprintable margin.
     mx, my = MARGIN_LANDSCAPE
-    c["k-margin"] = Case(A4, True, [kestrin_pair((mx + 0.01, my + 1.65), (mx + 4.95, my + 1.65))])
+    c["k-margin"] = Case(A4, True, [kestrin_pair((mx + 0.01, my + 1.65), (mx + 4.95, my + 1.65))],
+                         "LabelPDFMargin")
     c["d-default"] = Case(A4, False, [dovantel_covers(marks=True)])
     c["d-space"] = Case(A4, False, [dovantel_covers(space=0.10)])
     c["d-booklet"] = Case(A4, False, [dovantel_covers(marks=True), dovantel_booklet(3)])
@@ -175,7 +181,7 @@ def cases():
     c["w-nine-empty"] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), range(9))])
     c["w-one"] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), [0])])
     # Wimbrook's default sheet origin is compensated: the same place on paper.
-    c["w-margin"] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), [0, 4, 8])])
+    c["w-margin"] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), [0, 4, 8])], "LabelPDFMargin")
     for style in range(1, 5):
         c["w-border%d" % style] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), [0], style="pattern")])
     c["w-border5"] = Case(LETTER, False, [wimbrook_sheet((0.13, 0.50), [0], style="edge")])
@@ -189,10 +195,13 @@ def queues_empty():
     return out.strip() == ""
 
 
-def find_pdf(title):
+def find_pdf(title, queue):
     """The job's PDF: cups-pdf names it after the title (cut to 64 characters
-    and sometimes followed by other text) with "-job_N" at the end."""
+    and sometimes followed by other text) with "-job_N" at the end; the
+    margin queue writes into its own folder."""
     folder = os.path.join(os.path.expanduser("~"), "PDF")
+    if queue != QUEUES[0]:
+        folder = os.path.join(folder, queue)
     found = [f for f in glob.glob(os.path.join(folder, glob.escape(title) + "*.pdf"))
              if re.match(re.escape(title) + r"([_-].*)?-job_\d+\.pdf$", os.path.basename(f))]
     return found
@@ -208,12 +217,13 @@ def complete(path):
 
 
 def wait_for(titles, timeout=180):
+    """titles: {title: queue}."""
     deadline = time.time() + timeout
     paths = {}
     while time.time() < deadline:
         if queues_empty():
-            for title in titles:
-                found = find_pdf(title)
+            for title, queue in titles.items():
+                found = find_pdf(title, queue)
                 if len(found) == 1 and complete(found[0]):
                     paths[title] = found[0]
             if len(paths) == len(titles):
@@ -365,6 +375,32 @@ class Measure:
         if found is None or abs(found) > TOL:
             errors.append("%s: crop mark %s %s" % (name, mark, "missing" if found is None else "%+.1f px off" % found))
 
+    def check_mark_end(self, mark, errors, name):
+        """Walks along the mark from its middle to its (x1, y1) end and
+        compares where the ink stops."""
+        seg = self.segment(*mark)
+        offset = self.find_line(self.trimmed(seg, 30), 0.8)
+        if offset is None:
+            errors.append("%s: crop mark %s missing" % (name, mark))
+            return
+        x1, y1, x2, y2 = seg
+        along = (1 if x1 > x2 else -1, 0) if y1 == y2 else (0, 1 if y1 > y2 else -1)
+        across = (0, 1) if y1 == y2 else (1, 0)
+        o = round(offset)
+        ink = lambda x, y: min(self.r.at(x + across[0] * d, y + across[1] * d) for d in (o - 1, o, o + 1)) < DARK
+        x, y, gap, end = (x1 + x2) // 2, (y1 + y2) // 2, 0, None
+        for _ in range(abs(x1 - x2) + abs(y1 - y2) + SEARCH):
+            if ink(x, y):
+                gap, end = 0, (x, y)
+            else:
+                gap += 1
+                if gap > 3:
+                    break
+            x, y = x + along[0], y + along[1]
+        off = (end[0] - x1) + (end[1] - y1) if end else None
+        if off is None or abs(off) > TOL:
+            errors.append("%s: crop mark %s ends %s px off" % (name, mark, off))
+
     def check_clear(self, seg_inches, errors, name):
         seg = self.segment(*seg_inches)
         if max(self.profile(seg, o, lambda v: v < DARK) for o in range(-TOL, TOL + 1)) > 0.1:
@@ -377,6 +413,8 @@ def check_page(case, raster, page, path, number, name, errors):
         m.check_outline(x, y, w, h, style, errors, name)
     for mark in page.marks:
         m.check_mark(mark, errors, name)
+    for mark in page.mark_ends:
+        m.check_mark_end(mark, errors, name)
     for seg in page.clear:
         m.check_clear(seg, errors, name)
     for x, y, w, h in page.pictures:
@@ -402,7 +440,7 @@ def main():
                     jobs[case] = title
     expected = cases()
     errors = ["%s: the job was not printed" % name for name in expected if name not in jobs]
-    paths = wait_for([jobs[n] for n in expected if n in jobs])
+    paths = wait_for({jobs[n]: case.queue for n, case in expected.items() if n in jobs})
     with tempfile.TemporaryDirectory() as tmp:
         for name, case in expected.items():
             if name not in jobs:

@@ -22,34 +22,6 @@ void FieldBounds(SetupField field, double* low, double* high) {
 
 }  // namespace
 
-PrintSetupValues PrintSetupFrom(const ProgramSettings& s) {
-    PrintSetupValues v;
-    v.cropMarks = s.CropMarks != 0;
-    v.origPosition = s.OrigPosition != 0;
-    v.separate = s.Separate != 0;
-    v.multiPage = s.MultiPage != 0;
-    v.border = ClampInt(s.Border, 0, 5);
-    v.newPosX = s.NewPosX;
-    v.newPosY = s.NewPosY;
-    v.newPosX2 = s.NewPosX2;
-    v.newPosY2 = s.NewPosY2;
-    v.sideMargin = s.SideMargin;
-    return v;
-}
-
-void StorePrintSetup(const PrintSetupValues& v, ProgramSettings* s) {
-    s->CropMarks = v.cropMarks;
-    s->OrigPosition = v.origPosition;
-    s->Separate = v.separate;
-    s->MultiPage = v.multiPage;
-    s->Border = ClampInt(v.border, 0, 5);
-    s->NewPosX = v.newPosX;
-    s->NewPosY = v.newPosY;
-    s->NewPosX2 = v.newPosX2;
-    s->NewPosY2 = v.newPosY2;
-    s->SideMargin = v.sideMargin;
-}
-
 PrintPlacement PlacementFrom(const ProgramSettings& s) {
     PrintPlacement p;
     p.origPosition = s.OrigPosition != 0;
@@ -61,6 +33,28 @@ PrintPlacement PlacementFrom(const ProgramSettings& s) {
     p.newPosX2 = s.NewPosX2;
     p.newPosY2 = s.NewPosY2;
     return p;
+}
+
+PrintSetupValues PrintSetupFrom(const ProgramSettings& s) {
+    PrintSetupValues v;
+    v.placement = PlacementFrom(s);
+    v.border = ClampInt(s.Border, 0, 5);
+    v.sideMargin = s.SideMargin;
+    return v;
+}
+
+void StorePrintSetup(const PrintSetupValues& v, ProgramSettings* s) {
+    const PrintPlacement& p = v.placement;
+    s->CropMarks = p.cropMarks;
+    s->OrigPosition = p.origPosition;
+    s->Separate = p.separate;
+    s->MultiPage = p.multiPage;
+    s->NewPosX = p.newPosX;
+    s->NewPosY = p.newPosY;
+    s->NewPosX2 = p.newPosX2;
+    s->NewPosY2 = p.newPosY2;
+    s->Border = ClampInt(v.border, 0, 5);
+    s->SideMargin = v.sideMargin;
 }
 
 const char* SetupFieldName(const EditionProfile& edition, SetupField field) {
@@ -106,10 +100,10 @@ bool ReadSetupField(const EditionProfile& edition, SetupField field, const char*
 
 double* SetupFieldValue(PrintSetupValues* v, SetupField field) {
     switch (field) {
-    case SETUP_X: return &v->newPosX;
-    case SETUP_Y: return &v->newPosY;
-    case SETUP_X2: return &v->newPosX2;
-    case SETUP_Y2: return &v->newPosY2;
+    case SETUP_X: return &v->placement.newPosX;
+    case SETUP_Y: return &v->placement.newPosY;
+    case SETUP_X2: return &v->placement.newPosX2;
+    case SETUP_Y2: return &v->placement.newPosY2;
     default: return &v->sideMargin;
     }
 }

@@ -9,20 +9,16 @@
 #include "render/print_plan.h"
 
 struct PrintSetupValues {
-    bool cropMarks = false;
-    bool origPosition = true;
-    bool separate = false;   // Wimbrook: "Print &Empty Labels"
-    bool multiPage = false;
-    int border = 0;          // 0 solid ... 4 dash-dot-dot, 5 none
-    double newPosX = 1.0, newPosY = 1.0, newPosX2 = 2.0, newPosY2 = 5.6;  // inches
-    double sideMargin = 0.1;
+    PrintPlacement placement;  // "separate" is Wimbrook's "Print &Empty Labels"
+    int border = 0;            // 0 solid ... 4 dash-dot-dot, 5 none
+    double sideMargin = 0.1;   // inches
 };
-
-PrintSetupValues PrintSetupFrom(const ProgramSettings& settings);
-void StorePrintSetup(const PrintSetupValues& values, ProgramSettings* settings);
 
 // The placement a print job uses.
 PrintPlacement PlacementFrom(const ProgramSettings& settings);
+
+PrintSetupValues PrintSetupFrom(const ProgramSettings& settings);
+void StorePrintSetup(const PrintSetupValues& values, ProgramSettings* settings);
 
 // The number fields. The first column places the first piece printed, the
 // back cover in both covers editions; Wimbrook has X, Y and the margin.

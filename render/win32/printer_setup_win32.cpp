@@ -1,6 +1,5 @@
 #include "render/win32/printer_setup_win32.h"
 
-#include <cstdio>
 #include <string>
 
 #include "document/win32/dialog_position_win32.h"
@@ -52,11 +51,12 @@ void ShowPrinterName(HWND dialog, const PrinterChoice& printer) {
 
 void Fill(HWND dialog, PrinterSetupRequest* request) {
     const PrintSetupValues& v = request->values;
+    const PrintPlacement& p = v.placement;
     ShowPrinterName(dialog, *request->printer);
-    CheckDlgButton(dialog, IDC_PS_CROP_MARKS, v.cropMarks ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_PS_DEFAULT_POSITION, v.origPosition ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_PS_SEPARATE, v.separate ? BST_CHECKED : BST_UNCHECKED);
-    CheckDlgButton(dialog, IDC_PS_NEW_PAGE, v.multiPage ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_PS_CROP_MARKS, p.cropMarks ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_PS_DEFAULT_POSITION, p.origPosition ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_PS_SEPARATE, p.separate ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_PS_NEW_PAGE, p.multiPage ? BST_CHECKED : BST_UNCHECKED);
     HWND border = GetDlgItem(dialog, IDC_PS_BORDER);
     for (int style = 0; style < kBorderStyles; ++style) SendMessageA(border, CB_ADDSTRING, 0, style);
     SendMessageA(border, CB_SETCURSEL, v.border, 0);
@@ -86,10 +86,10 @@ bool ReadDialog(HWND dialog, PrinterSetupRequest* request) {
             return false;
         }
     }
-    v.cropMarks = Checked(dialog, IDC_PS_CROP_MARKS);
-    v.origPosition = Checked(dialog, IDC_PS_DEFAULT_POSITION);
-    v.separate = Checked(dialog, IDC_PS_SEPARATE);
-    if (request->edition->id != EDITION_WIMBROOK) v.multiPage = Checked(dialog, IDC_PS_NEW_PAGE);
+    v.placement.cropMarks = Checked(dialog, IDC_PS_CROP_MARKS);
+    v.placement.origPosition = Checked(dialog, IDC_PS_DEFAULT_POSITION);
+    v.placement.separate = Checked(dialog, IDC_PS_SEPARATE);
+    if (request->edition->id != EDITION_WIMBROOK) v.placement.multiPage = Checked(dialog, IDC_PS_NEW_PAGE);
     LRESULT border = SendDlgItemMessageA(dialog, IDC_PS_BORDER, CB_GETCURSEL, 0, 0);
     if (border >= 0 && border < kBorderStyles) v.border = static_cast<int>(border);
     request->values = v;

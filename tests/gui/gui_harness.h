@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 using AfterCreateHook = void (*)(HWND window);
 
 // Writes the edition INI (null deletes it), creates the main window with the
@@ -10,6 +12,9 @@ using AfterCreateHook = void (*)(HWND window);
 // dispatched) and pumps messages until the start-up continuation has shown it.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
                               AfterCreateHook afterCreate = nullptr);
+
+// The edition INI file's text as it is now (empty when there is none).
+std::string EditionIniText();
 
 // Destroys the window (running its destruction steps) and drains the queue.
 void CloseMainWindowInProcess();

@@ -8,8 +8,6 @@
 #include <dlgs.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "catalog/labels.h"
@@ -33,15 +31,6 @@ namespace {
 const char kMarginQueue[] = "LabelPDFMargin";
 const std::string kOnMarginQueue =
     "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDFMargin\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDFMargin\r\n";
-
-std::string IniText() {
-    char dir[MAX_PATH];
-    GetWindowsDirectoryA(dir, sizeof dir);
-    std::ifstream in(std::string(dir) + "\\" + TheEdition().iniFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void ClickOk(HWND dialog) { ClickControl(dialog, IDOK); }
 
@@ -137,7 +126,7 @@ TEST_F(PrintTest, SizeWarningIsAskedOnceBeforeTheJobAndRemembered) {
     EXPECT_EQ(SizeWarningRecorder::paintingWhenAsked, 1);
     EXPECT_EQ(PrintedPages(), 2);
     CloseMainWindowInProcess();
-    EXPECT_NE(IniText().find("MultiPage=1\r\n"), std::string::npos);
+    EXPECT_NE(EditionIniText().find("MultiPage=1\r\n"), std::string::npos);
 }
 
 TEST_F(PrintTest, AHiddenSizeWarningPrintsOnOnePageWithoutABox) {
@@ -254,26 +243,32 @@ TEST_F(PrintTest, SetupNamesABadFieldStaysOpenAndStoresNothing) {
     EXPECT_EQ(std::memcmp(&settings, &g_settings, sizeof settings), 0);
 }
 
-// "&Printer:" opens the system's print setup; choosing the other queue
-// there takes effect at once, and Cancel in Printer Setup puts it back.
+// Printer Setup's "&Printer:" opens the system's print setup, where the
+// margin queue is chosen; then `then` runs on Printer Setup.
+std::vector<DialogAction> ChooseMarginQueueThen(DialogAction then) {
+    static HWND setup = nullptr;
+    return {[](HWND d) {
+                setup = d;
+                ClickControl(d, IDC_PS_PRINTER);
+            },
+            [then](HWND printSetup) {
+                ChooseComboItem(printSetup, kMarginQueue);
+                ClickOk(printSetup);
+                RunLater(setup, then);
+            }};
+}
+
+// Choosing the other queue there takes effect at once, and Cancel in
+// Printer Setup puts it back.
 TEST_F(PrintTest, SetupCancelPutsBackAPrinterChosenMeanwhile) {
     if (Skip(EDITION_DOVANTEL)) GTEST_SKIP() << "Printer Setup's printer, once";
     Start("[tlm5]\r\nDrive=67\r\n");
     std::string shown, meanwhile;
-    HWND setup = nullptr;
-    DialogScript script({[&](HWND d) {
-                             setup = d;
-                             ClickControl(d, IDC_PS_PRINTER);
-                         },
-                         [&](HWND printSetup) {
-                             ChooseComboItem(printSetup, kMarginQueue);
-                             ClickOk(printSetup);
-                             RunLater(setup, [&](HWND d) {
-                                 shown = ControlText(d, IDC_PS_PRINTER_NAME);
-                                 meanwhile = g_settings.Printer.name;
-                                 ClickControl(d, IDCANCEL);
-                             });
-                         }});
+    DialogScript script(ChooseMarginQueueThen([&](HWND d) {
+        shown = ControlText(d, IDC_PS_PRINTER_NAME);
+        meanwhile = g_settings.Printer.name;
+        ClickControl(d, IDCANCEL);
+    }));
     EXPECT_FALSE(PrinterSetupDialog(window_));
     EXPECT_EQ(shown, kMarginQueue);
     EXPECT_EQ(meanwhile, kMarginQueue);
@@ -283,21 +278,12 @@ TEST_F(PrintTest, SetupCancelPutsBackAPrinterChosenMeanwhile) {
 TEST_F(PrintTest, APrinterChosenInSetupSurvivesARestartAndPrints) {
     if (Skip(EDITION_DOVANTEL)) GTEST_SKIP() << "Printer Setup's printer, once";
     Start("[tlm5]\r\nDrive=67\r\n");
-    HWND setup = nullptr;
     {
-        DialogScript script({[&](HWND d) {
-                                 setup = d;
-                                 ClickControl(d, IDC_PS_PRINTER);
-                             },
-                             [&](HWND printSetup) {
-                                 ChooseComboItem(printSetup, kMarginQueue);
-                                 ClickOk(printSetup);
-                                 RunLater(setup, ClickOk);
-                             }});
+        DialogScript script(ChooseMarginQueueThen(ClickOk));
         EXPECT_TRUE(PrinterSetupDialog(window_));
     }
     CloseMainWindowInProcess();
-    Start(IniText());
+    Start(EditionIniText());
     EXPECT_STREQ(g_settings.Printer.name, kMarginQueue);
     DialogScript script({ClickOk});
     EXPECT_TRUE(PrintLabel(window_, 0));

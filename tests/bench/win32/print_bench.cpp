@@ -31,6 +31,7 @@
 #include "render/win32/print_dialog_win32.h"
 #include "render/win32/print_job_win32.h"
 #include "tests/support/pdf_output.h"
+#include "tests/bench/win32/bench_booklet.h"
 #include "tests/win32/canvas.h"
 
 namespace {
@@ -38,44 +39,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 double Since(Clock::time_point start) { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); }
-
-FontDesc Arial(int weight) {
-    FontDesc f;
-    std::memset(&f, 0, sizeof f);
-    f.lfHeight = -11;
-    f.lfWeight = weight;
-    CopyField(f.lfFaceName, "Arial");
-    return f;
-}
-
-void BuildLabel(ZIPINFO* label) {
-    std::memset(label, 0, sizeof *label);
-    label->Columns = 3;
-    label->LblFmt = 6;
-    label->ShowSize = label->ShowExt = label->Lined = label->ShowZip = 1;
-    label->BkgndColor = label->SpineBkgndColor = 0xFFFFFF;
-    label->Font = label->CommFont = Arial(0);
-    label->DirFont = Arial(700);
-    label->SpineFont = Arial(0);
-    label->SpineFont.lfHeight = -19;
-    label->FontHeight = label->DirFontHeight = label->CommFontHeight = 13;
-    label->NumEntries = 200;
-    label->Entries = NewEntries(200, "bench");
-    for (int i = 0; i < 200; ++i) {
-        CatalogEntry& folder = label->Entries[i];
-        std::snprintf(folder.Name, sizeof folder.Name, "Folder %03d", i);
-        CopyField(folder.EntryComment, "[dir]");
-        folder.HasSubtree = folder.Open = 1;
-        folder.Child = NewCatalogList();
-        folder.Child->NumEntries = 99;
-        folder.Child->Entries = NewEntries(99, "bench");
-        for (int k = 0; k < 99; ++k) {
-            CatalogEntry& file = folder.Child->Entries[k];
-            std::snprintf(file.Name, sizeof file.Name, "document-%03d-%02d.txt", i, k);
-            std::snprintf(file.EntryComment, sizeof file.EntryComment, "%d KB", (i * 99 + k) % 977 + 1);
-        }
-    }
-}
 
 // Milliseconds to draw each sheet of the plan into a 300-dpi bitmap of the
 // printable area.
@@ -105,7 +68,7 @@ std::vector<double> DrawIntoBitmap(ZIPINFO* label, const std::vector<PrintSheet>
 // is mostly made of.
 double TextCalls(HDC dc, double scale) {
     SetLabelMapping(dc, scale);
-    FontDesc desc = Arial(0);
+    FontDesc desc = BenchArial(0);
     HFONT font = CreateFontIndirectA(reinterpret_cast<LOGFONTA*>(&desc));
     HGDIOBJ old = SelectObject(dc, font);
     RECT clip = {0, -10, 800, -600};
@@ -129,7 +92,8 @@ double Average(const std::vector<double>& v, size_t from, size_t count) {
 
 int main() {
     static ZIPINFO label;
-    BuildLabel(&label);
+    BuildBenchBooklet(&label, 3);
+    label.FontHeight = label.DirFontHeight = label.CommFontHeight = 13;
     int entries = EnsureLayoutCache(&label);
     int sheets = BookletSheetCount(&label, kKestrinProfile, KIND_BOOKLET, false);
 

@@ -19,11 +19,24 @@ std::set<std::string>& ShownFromPaint() {
     static std::set<std::string> shown;
     return shown;
 }
+int g_jobDepth = 0;
+std::set<std::string>& ShownInJob() {
+    static std::set<std::string> shown;
+    return shown;
+}
 }  // namespace
 
 void ReportBadStuff(const char* text) {
     if (g_paintDepth > 0 && !ShownFromPaint().insert(text ? text : "").second) return;
+    if (g_jobDepth > 0 && !ShownInJob().insert(text ? text : "").second) return;
     g_report("BAD STUFF", text);
+}
+
+void BeginJobReports() {
+    if (g_jobDepth++ == 0) ShownInJob().clear();
+}
+void EndJobReports() {
+    if (g_jobDepth > 0) --g_jobDepth;
 }
 
 void BeginPaintReports() { ++g_paintDepth; }

@@ -28,6 +28,11 @@ constexpr int kFatalExitCode = 3;
 void BeginPaintReports();
 void EndPaintReports();
 
+// A print job draws every page of every copy: between these calls a report
+// text shows once, and each job starts afresh.
+void BeginJobReports();
+void EndJobReports();
+
 // Replace how reports are shown and how the program ends; null restores the
 // defaults (standard error, std::exit).
 void SetReportHook(ReportHook hook);

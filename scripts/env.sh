@@ -10,6 +10,8 @@ export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 PDF_QUEUE=LabelPDF
+# A second PDF queue whose paper has known unprintable margins.
+PDF_MARGIN_QUEUE=LabelPDFMargin
 
 # Starts a private Xvfb (24-bit, larger than any window) when there is no
 # display, exports DISPLAY and records the server's pid in XVFB_PID.

@@ -14,9 +14,6 @@ bool SpineTextDialog(HWND, ZIPINFO*, int) { return false; }
 bool InitialsDialog(HWND) { return false; }
 bool ApplyChooserChoice(HWND) { return false; }
 
-bool PrinterSetupDialog(HWND) { return false; }
-bool PrintLabel(HWND, int) { return false; }
-
 bool OpenBodyCommand(HWND) { return false; }
 bool OpenRecentCommand(HWND, int) { return false; }
 bool SaveBodyCommand(HWND) { return false; }

@@ -31,9 +31,7 @@ bool InitialsDialog(HWND owner);
 bool ApplyChooserChoice(HWND window);
 
 // ---- printing ----
-bool PrinterSetupDialog(HWND owner);
-// what: 0 the whole label, 1 the front cover only, 2 the back cover only.
-bool PrintLabel(HWND owner, int what);
+#include "shell/win32/print_command.h"
 
 // ---- label files (they keep the file name, title and recent list) ----
 bool OpenBodyCommand(HWND window);

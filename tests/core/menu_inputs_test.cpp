@@ -96,4 +96,14 @@ TEST(PaintReports, AReportFromAPaintShowsOnceEvenOverManyPaints) {
     EXPECT_EQ(recorder.reports().size(), 3u);
 }
 
+TEST(PaintReports, AReportInAPrintJobShowsOncePerJob) {
+    ReportRecorder recorder;
+    for (int job = 0; job < 2; ++job) {
+        BeginJobReports();
+        for (int copy = 0; copy < 3; ++copy) ReportBadStuff("MyDrawText - TextOut failure");
+        EndJobReports();
+    }
+    EXPECT_EQ(recorder.reports().size(), 2u);
+}
+
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "editions/edition.h"
@@ -19,6 +20,13 @@ std::string IniPath() {
     return std::string(dir) + "\\" + TheEdition().iniFile;
 }
 }  // namespace
+
+std::string EditionIniText() {
+    std::ifstream in(IniPath(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 void PumpMessages(int milliseconds) {
     DWORD start = GetTickCount();

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 using AfterCreateHook = void (*)(HWND window);
 
 // Start with the INI file as the last run left it.
@@ -13,6 +15,9 @@ extern const char* const kKeepIni;
 // dispatched) and pumps messages until the start-up continuation has shown it.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
                               AfterCreateHook afterCreate = nullptr);
+
+// The edition INI file's text as it is now (empty when there is none).
+std::string EditionIniText();
 
 // Destroys the window (running its destruction steps) and drains the queue.
 void CloseMainWindowInProcess();

@@ -29,14 +29,7 @@ LRESULT CALLBACK WatchPosted(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-std::string EditionIni() {
-    char dir[MAX_PATH];
-    GetWindowsDirectoryA(dir, sizeof dir);
-    std::ifstream in(std::string(dir) + "\\" + TheEdition().iniFile, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return "\n" + text.str();
-}
+std::string EditionIni() { return "\n" + EditionIniText(); }
 
 bool IniHas(const std::string& ini, const std::string& line) {
     return ini.find("\n" + line + "\r\n") != std::string::npos;

@@ -27,6 +27,7 @@
 #include "render/win32/catalog_layout_win32.h"
 #include "render/win32/mapping_win32.h"
 #include "render/win32/page_render_win32.h"
+#include "tests/bench/win32/bench_booklet.h"
 #include "tests/win32/canvas.h"
 
 namespace {
@@ -35,43 +36,6 @@ using Clock = std::chrono::steady_clock;
 
 double Since(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-FontDesc Arial(int weight) {
-    FontDesc f;
-    std::memset(&f, 0, sizeof f);
-    f.lfHeight = -11;
-    f.lfWeight = weight;
-    CopyField(f.lfFaceName, "Arial");
-    return f;
-}
-
-void BuildLabel(ZIPINFO* label) {
-    std::memset(label, 0, sizeof *label);
-    label->Columns = 4;
-    label->LblFmt = 6;
-    label->ShowSize = label->ShowExt = label->Lined = label->ShowZip = 1;
-    label->BkgndColor = label->SpineBkgndColor = 0xFFFFFF;
-    label->Font = label->CommFont = Arial(0);
-    label->DirFont = Arial(700);
-    label->SpineFont = Arial(0);
-    label->SpineFont.lfHeight = -19;
-    label->NumEntries = 200;
-    label->Entries = NewEntries(200, "bench");
-    for (int i = 0; i < 200; ++i) {
-        CatalogEntry& folder = label->Entries[i];
-        std::snprintf(folder.Name, sizeof folder.Name, "Folder %03d", i);
-        CopyField(folder.EntryComment, "[dir]");
-        folder.HasSubtree = folder.Open = 1;
-        folder.Child = NewCatalogList();
-        folder.Child->NumEntries = 99;
-        folder.Child->Entries = NewEntries(99, "bench");
-        for (int k = 0; k < 99; ++k) {
-            CatalogEntry& file = folder.Child->Entries[k];
-            std::snprintf(file.Name, sizeof file.Name, "document-%03d-%02d.txt", i, k);
-            std::snprintf(file.EntryComment, sizeof file.EntryComment, "%d KB", (i * 99 + k) % 977 + 1);
-        }
-    }
 }
 
 // A white bitmap at 100 pixels per inch: one label unit is one pixel.
@@ -112,7 +76,7 @@ std::vector<PageText> TextsOfPage(ZIPINFO* label, int page, int first) {
 
 int main() {
     static ZIPINFO label;
-    BuildLabel(&label);
+    BuildBenchBooklet(&label, 4);
     Canvas b = MakeLabelCanvas(600, 520);
     label.FontHeight = label.DirFontHeight = label.CommFontHeight = 13;
     int entries = EnsureLayoutCache(&label);

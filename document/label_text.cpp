@@ -20,8 +20,8 @@ bool ParseWhole(std::string_view text, int64_t low, int64_t high, int64_t* value
     int64_t magnitude = 0;
     for (; i < end; ++i) {
         if (text[i] < '0' || text[i] > '9') return false;
+        if (magnitude > (int64_t(1) << 62) / 10) return false;  // beyond every range asked for
         magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > (int64_t(1) << 62)) return false;  // beyond every range asked for
     }
     int64_t v = negative ? -magnitude : magnitude;
     if (v < low || v > high) return false;

@@ -147,6 +147,7 @@ TEST(BodyFile, CountsAndSizesBeyondTheFileAreRefused) {
     // Lines counted from the spine text: 2 is SortMode, 24 SpaceFree.
     EXPECT_EQ(s.Read(WithLine(body, 2, "2147483648")), FILE_DAMAGED);
     EXPECT_EQ(s.Read(WithLine(body, 2, "2x")), FILE_DAMAGED);
+    EXPECT_EQ(s.Read(WithLine(body, 2, std::string(60, '8'))), FILE_DAMAGED);  // found by fuzzing
     EXPECT_EQ(s.Read(WithLine(body, 24, "5000000000")), FILE_OK);  // space figures are 64 bits
     EXPECT_EQ(s.label.SpaceFree, 5000000000);
     size_t styles = body.find("1\n.txt\n");

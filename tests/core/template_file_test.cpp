@@ -24,17 +24,7 @@ std::vector<std::string> g_loads;
 // Only C:\pic.bmp exists: a 2 x 2 picture.
 bool FakeLoad(const char* path, PlacedObject* object) {
     g_loads.push_back(path);
-    if (std::strcmp(path, "C:\\pic.bmp") != 0) return false;
-    std::string bitmap = fixture::Bitmap();
-    object->rec.Type = OBJECT_PICTURE;
-    CopyField(object->rec.Picture.FileName, path);
-    object->bitmap = static_cast<uint8_t*>(std::malloc(bitmap.size()));
-    std::memcpy(object->bitmap, bitmap.data(), bitmap.size());
-    object->bitmapSize = static_cast<uint32_t>(bitmap.size());
-    object->bits = object->bitmap + 40;
-    PictureFields& p = object->rec.Picture;
-    p.NaturalLeft = 100, p.NaturalTop = -100, p.NaturalRight = 102, p.NaturalBottom = -102;
-    return true;
+    return std::strcmp(path, "C:\\pic.bmp") == 0 && fixture::LoadTinyPicture(path, object);
 }
 
 class TemplateTest : public testing::Test {

@@ -7,7 +7,6 @@
 #include <cstring>
 #include <string>
 
-#include "catalog/text_field.h"
 #include "document/template_file.h"
 #include "tests/fuzz/label_fuzz_common.h"
 #include "tests/support/label_file_builder.h"
@@ -15,17 +14,7 @@
 namespace {
 
 bool FakeLoad(const char* path, PlacedObject* object) {
-    if (std::strncmp(path, "ok", 2) != 0) return false;
-    std::string bitmap = fixture::Bitmap();
-    object->rec.Type = OBJECT_PICTURE;
-    CopyField(object->rec.Picture.FileName, path);
-    object->bitmap = static_cast<uint8_t*>(std::malloc(bitmap.size()));
-    std::memcpy(object->bitmap, bitmap.data(), bitmap.size());
-    object->bitmapSize = static_cast<uint32_t>(bitmap.size());
-    object->bits = object->bitmap + 40;
-    PictureFields& p = object->rec.Picture;
-    p.NaturalLeft = 100, p.NaturalTop = -100, p.NaturalRight = 102, p.NaturalBottom = -102;
-    return true;
+    return std::strncmp(path, "ok", 2) == 0 && fixture::LoadTinyPicture(path, object);
 }
 
 // A label with the fixtures' catalog.

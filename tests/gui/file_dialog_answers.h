@@ -21,6 +21,8 @@ struct Answers {
     std::string boxes;             // "title: text" of every message box, one a line
 };
 inline Answers g_answers;
+// The file dialog last answered: the timer may fire again before it closes.
+inline HWND g_answeredDialog = nullptr;
 
 inline BOOL CALLBACK CollectStatic(HWND child, LPARAM out) {
     char s[1024];
@@ -45,6 +47,8 @@ inline void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
             PostMessageA(dialog, WM_COMMAND, g_answers.replace ? IDYES : IDNO, 0);
             return;
         }
+        if (dialog == g_answeredDialog) return;
+        g_answeredDialog = dialog;
         ++g_answers.fileDialogs;
         char text[MAX_PATH] = "";
         SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof text, reinterpret_cast<LPARAM>(text));
@@ -70,6 +74,7 @@ inline void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
 // Runs a command while the timer answers its dialogs.
 template <typename F>
 bool Answered(F command) {
+    g_answeredDialog = nullptr;
     UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerDialogs);
     bool result = command();
     KillTimer(nullptr, timer);

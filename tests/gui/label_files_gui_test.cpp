@@ -13,6 +13,7 @@
 #include "catalog/text_field.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
+#include "render/label_geometry.h"
 #include "shell/view_state.h"
 #include "shell/win32/file_commands.h"
 #include "tests/driver/host_files.h"
@@ -76,9 +77,15 @@ TEST_F(LabelFilesGuiTest, SaveAsSaveNewOpenAndRecent) {
     EXPECT_EQ(g_answers.fileDialogs, dialogs);
     EXPECT_NE(ReadBytes(first).find(".changed\n"), std::string::npos);
 
+    // Saved into another folder, which the next dialog starts in.
+    CreateDirectoryA((folder_ + "sub").c_str(), nullptr);
+    second = folder_ + "sub\\second" + e.bodyExt;
+    DeleteFileA(second.c_str());
+    g_currentLabel->LblFmt = 6;
     g_answers.name = second;
     EXPECT_TRUE(Answered([&] { return SaveBodyAsCommand(window_); }));
     EXPECT_STREQ(g_settings.Recent[1], first.c_str());
+    EXPECT_STREQ(g_settings.LabelPath, (folder_ + "sub\\").c_str());
 
     // New forgets the file: Save asks for a name (Cancel).
     ForgetBodyPath();
@@ -90,6 +97,7 @@ TEST_F(LabelFilesGuiTest, SaveAsSaveNewOpenAndRecent) {
 
     g_answers.name = first;
     EXPECT_TRUE(Answered([&] { return OpenBodyCommand(window_); }));
+    EXPECT_EQ(g_answers.folder + "\\", folder_ + "sub\\");
     EXPECT_EQ(DumpCatalog(g_currentLabel), sample);
     EXPECT_STREQ(g_currentLabel->Comment, "changed");
     EXPECT_NE(GetWindowTextLengthA(window_), 0);
@@ -100,8 +108,11 @@ TEST_F(LabelFilesGuiTest, SaveAsSaveNewOpenAndRecent) {
     EXPECT_STREQ(g_settings.Recent[1], second.c_str());
 
     ClearLabel(g_currentLabel);
+    int kind = g_view.labelKind;
     EXPECT_TRUE(OpenRecentCommand(window_, 1));
     EXPECT_EQ(DumpCatalog(g_currentLabel), sample);
+    // A booklet format makes a booklet, except on Wimbrook's sheets.
+    EXPECT_EQ(g_view.labelKind, e.id == EDITION_WIMBROOK ? kind : KIND_BOOKLET);
     EXPECT_EQ(g_view.bodyPath, second);
     EXPECT_STREQ(g_settings.Recent[0], second.c_str());
     EXPECT_FALSE(OpenRecentCommand(window_, 4));  // an empty entry

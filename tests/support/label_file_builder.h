@@ -4,8 +4,13 @@
 // for their fuzz targets. Header-only.
 #pragma once
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
+
+#include "catalog/text_field.h"
+#include "document/placed_object.h"
 
 namespace fixture {
 
@@ -71,6 +76,21 @@ inline std::string Bitmap() {
     Put32(&b, 12, 1 | (24 << 16));
     for (int at = 16; at < 40; at += 4) Put32(&b, at, 0);
     return b;
+}
+
+// What a picture loader would make of a file holding the bitmap above: the
+// template tests' stand-in for the image files.
+inline bool LoadTinyPicture(const char* path, PlacedObject* object) {
+    std::string bitmap = Bitmap();
+    object->rec.Type = OBJECT_PICTURE;
+    CopyField(object->rec.Picture.FileName, path);
+    object->bitmap = static_cast<uint8_t*>(std::malloc(bitmap.size()));
+    std::memcpy(object->bitmap, bitmap.data(), bitmap.size());
+    object->bitmapSize = static_cast<uint32_t>(bitmap.size());
+    object->bits = object->bitmap + 40;
+    PictureFields& p = object->rec.Picture;
+    p.NaturalLeft = 100, p.NaturalTop = -100, p.NaturalRight = 102, p.NaturalBottom = -102;
+    return true;
 }
 
 // Name, file header (size and bits offset for the bitmap above), padding,

@@ -55,7 +55,9 @@ TEST(BodyFile, SampleLabelsOfEveryEditionReadBackAsWritten) {
         for (int i = 0; i < back.label.NumObjects; ++i) {
             const PlacedObject &a = back.label.Objects[i], &b = sample.label.Objects[i];
             EXPECT_EQ(a.bitmapSize, b.bitmapSize);
-            if (a.bitmap) EXPECT_EQ(std::memcmp(a.bitmap, b.bitmap, a.bitmapSize), 0);
+            if (a.bitmap) {
+                EXPECT_EQ(std::memcmp(a.bitmap, b.bitmap, a.bitmapSize), 0);
+            }
             EXPECT_EQ(a.bits - a.bitmap, b.bits - b.bitmap);
         }
         EXPECT_EQ(Written(back.label), first);  // every field written came back

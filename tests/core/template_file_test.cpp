@@ -119,7 +119,9 @@ TEST_F(TemplateTest, WrittenInTextModeAndReadBack) {
     EXPECT_EQ(bytes.compare(0, 24, "Dovantel - Version 4.0\r\n"), 0);
     EXPECT_NE(bytes.find("15\r\n  first\r\r\nsecond\r\n"), std::string::npos);
     for (size_t i = 0; i < bytes.size(); ++i)
-        if (bytes[i] == '\n') ASSERT_EQ(bytes[i - 1], '\r') << i;
+        if (bytes[i] == '\n') {
+            ASSERT_EQ(bytes[i - 1], '\r') << i;
+        }
 
     LabelTemplate t;
     ASSERT_EQ(Parse(bytes, &t, kDovantelProfile), FILE_OK);
@@ -127,7 +129,9 @@ TEST_F(TemplateTest, WrittenInTextModeAndReadBack) {
     for (size_t i = 0; i < t.objects.size(); ++i) {
         const ObjectRecord &a = t.objects[i].rec, &b = sample.Objects[i].rec;
         EXPECT_EQ(std::memcmp(&a, &b, 28), 0);  // type, page, layer, rectangle
-        if (a.Type == OBJECT_STRING) EXPECT_STREQ(a.Text, b.Text);
+        if (a.Type == OBJECT_STRING) {
+            EXPECT_STREQ(a.Text, b.Text);
+        }
     }
     EXPECT_EQ(t.look.NumExtStyles, sample.NumExtStyles);
     FreeTemplate(&t);

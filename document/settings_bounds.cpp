@@ -28,6 +28,14 @@ void SoundColumns(int32_t* columns, int32_t* lined) {
     *lined = Switch01(*lined);
 }
 
+void SoundFont(FontDesc* font) {
+    auto outOfExtent = [](int32_t v) { return v < -kMaxFontExtent || v > kMaxFontExtent; };
+    if (outOfExtent(font->lfHeight)) font->lfHeight = -1;
+    if (outOfExtent(font->lfWidth)) font->lfWidth = 0;
+    if (font->lfWeight < 0 || font->lfWeight > 1000) font->lfWeight = 0;
+    font->lfFaceName[sizeof font->lfFaceName - 1] = '\0';
+}
+
 int32_t SoundSortMode(int32_t stored) { return ClampInt(stored, 1, 3); }
 int32_t SoundDirection(int32_t stored) { return stored < 0 ? -1 : 1; }
 int32_t SoundOrientation(int32_t stored) { return stored >= 2 ? 2 : 1; }

@@ -6,6 +6,10 @@
 #include "document/font_desc.h"
 #include "editions/profile.h"
 
+// Heights and widths beyond this many units are nonsense in a file (ten
+// inches of text): a height that far out loads as never stored.
+constexpr int kMaxFontExtent = 1000;
+
 // Extension styles of a label: the layout marks "no style" with 255, so
 // the count stays below it.
 constexpr int kMaxExtStyles = 254;
@@ -51,6 +55,10 @@ char SoundDrive(int8_t stored);
 // "Columns%d" and "Lined%d": a negative column count turns the lines off;
 // the count becomes its magnitude, at most 7.
 void SoundColumns(int32_t* columns, int32_t* lined);
+// A font read from the store or a label file: a height beyond the extent
+// marks it never stored (-1), such a width becomes the face's own (0), a
+// weight outside 0 to 1000 the default (0); the face name is terminated.
+void SoundFont(FontDesc* font);
 // "SortMode%d" 1 to 3; "Direction%d" 1 or -1.
 int32_t SoundSortMode(int32_t stored);
 int32_t SoundDirection(int32_t stored);

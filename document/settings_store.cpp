@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "catalog/text_field.h"
+#include "document/settings_bounds.h"
 
 namespace {
 
@@ -57,6 +58,15 @@ void OpenSettingsStore(const char* iniFile, const char* root) {
 }
 
 const char* SettingsRoot() { return g_root; }
+
+bool ReadProfileText(const char* section, const char* key, char* out, int size) {
+    char text[kSettingTextMax + 1];
+    g_read(g_file, section, key, kMissingMarker, text, sizeof text);
+    text[kSettingTextMax] = '\0';
+    if (std::strcmp(text, kMissingMarker) == 0) return false;
+    CopyText(out, static_cast<size_t>(size), text);
+    return true;
+}
 
 bool ReadSetting(const char* /*root*/, const char* key, void* dest, int width, int kind) {
     char text[kSettingTextMax + 1];
@@ -167,8 +177,6 @@ uint8_t* FontByte(FontDesc* font, int index) {
     }
 }
 
-bool OutOfExtent(int32_t v) { return v < -kMaxFontExtent || v > kMaxFontExtent; }
-
 }  // namespace
 
 void ReadFontSetting(const char* prefix, FontDesc* font) {
@@ -193,9 +201,7 @@ void ReadFontSetting(const char* prefix, FontDesc* font) {
     // An absurd size would reach font creation and the line heights of the
     // layout: the height falls back to the default font, the width to the
     // face's own.
-    if (OutOfExtent(font->lfHeight)) font->lfHeight = -1;
-    if (OutOfExtent(font->lfWidth)) font->lfWidth = 0;
-    if (font->lfWeight < 0 || font->lfWeight > 1000) font->lfWeight = 0;
+    SoundFont(font);
 }
 
 void WriteFontSetting(const char* prefix, const FontDesc* font) {

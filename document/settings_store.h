@@ -43,6 +43,10 @@ constexpr int kSettingTextMax = 254;  // characters read or written per value
 // The root is ignored by the INI store.
 bool ReadSetting(const char* root, const char* key, void* dest, int width, int kind);
 
+// A key of another section of the same INI file ("InstallPath" of
+// "Install", written by the installer) as text: false when it is missing.
+bool ReadProfileText(const char* section, const char* key, char* out, int size);
+
 // Writes a value; failures are ignored (the result says whether it
 // was written).
 bool WriteSetting(const char* root, const char* key, const void* source, int width, int kind);
@@ -56,7 +60,3 @@ void WriteFontSetting(const char* prefix, const FontDesc* font);
 
 // The 13 suffixes in stored order.
 extern const char* const kFontKeySuffixes[13];
-
-// Heights and widths beyond this many units are nonsense in a file (ten
-// inches of text): a height that far out loads as never stored.
-constexpr int kMaxFontExtent = 1000;

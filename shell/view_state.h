@@ -25,6 +25,11 @@ struct ViewState {
     // The label's name in the title: "default" until a body file is opened
     // or saved; may hold a path (only its part after the last backslash shows).
     std::string labelName = "default";
+    // The body file "&Save" writes: empty until one is opened or saved.
+    std::string bodyPath;
+    // Dovantel's template file, a value of its own: no template command
+    // changes the body file.
+    std::string templatePath;
 };
 
 extern ViewState g_view;

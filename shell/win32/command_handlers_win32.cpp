@@ -65,9 +65,12 @@ bool ReadDiskNow(HWND window, int) {
     bool audio = ReadDisk(Label(), TheEdition());
     // A template replaces the objects: nothing of the old ones stays selected.
     // An audio CD carries no template.
-    if (!audio && g_settings.UseDAT) {
-        ClearObjectSelection(Label());
-        ReadDiskTemplate(window, drive);
+    if (!audio) {
+        NoteScannedDrive(drive);
+        if (g_settings.UseDAT) {
+            ClearObjectSelection(Label());
+            ReadDiskTemplate(window, drive);
+        }
     }
     SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW));
     if (Label()->NumEntries == 0) {

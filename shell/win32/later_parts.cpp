@@ -14,18 +14,3 @@ bool SpineTextDialog(HWND, ZIPINFO*, int) { return false; }
 bool InitialsDialog(HWND) { return false; }
 bool ApplyChooserChoice(HWND) { return false; }
 
-bool OpenBodyCommand(HWND) { return false; }
-bool OpenRecentCommand(HWND, int) { return false; }
-bool SaveBodyCommand(HWND) { return false; }
-bool SaveBodyAsCommand(HWND) { return false; }
-bool WriteTemplateCommand(HWND) { return false; }
-bool ReadTemplateCommand(HWND) { return false; }
-bool ReadDiskTemplate(HWND, char) { return false; }
-bool LoadCommandLineBody(HWND, const char*) { return false; }
-bool LoadCommandLineTemplate(HWND, const char*) { return false; }
-void ForgetBodyPath() {}
-
-void InstallFileTypes() {}
-bool OpenDocument(const char*, int) { return false; }
-bool OpenWebPage(bool) { return false; }
-bool OpenHelp(HWND, bool) { return false; }

@@ -6,6 +6,9 @@
 #include <windows.h>
 
 #include "catalog/zipinfo.h"
+// The label file commands and the shell integration have their modules.
+#include "document/win32/shell_integration_win32.h"
+#include "shell/win32/file_commands.h"
 
 // ---- catalog dialogs ----
 // OK with an entry selected: *drive takes its letter.
@@ -32,25 +35,3 @@ bool ApplyChooserChoice(HWND window);
 
 // ---- printing ----
 #include "shell/win32/print_command.h"
-
-// ---- label files (they keep the file name, title and recent list) ----
-bool OpenBodyCommand(HWND window);
-bool OpenRecentCommand(HWND window, int index);  // 0 the most recent
-bool SaveBodyCommand(HWND window);
-bool SaveBodyAsCommand(HWND window);
-bool WriteTemplateCommand(HWND window);
-bool ReadTemplateCommand(HWND window);
-// Read Disk's step with "Use Template Files" on: the scanned disk's template.
-bool ReadDiskTemplate(HWND window, char drive);
-bool LoadCommandLineBody(HWND window, const char* path);
-bool LoadCommandLineTemplate(HWND window, const char* path);
-// "&New": the next Save asks for a name.
-void ForgetBodyPath();
-
-// ---- shell integration and help ----
-void InstallFileTypes();
-bool OpenDocument(const char* target, int show);
-// The vendor's home page (false: the update page) in the browser.
-bool OpenWebPage(bool homePage);
-// The help file: its contents topic, or (search) the finder.
-bool OpenHelp(HWND window, bool search);

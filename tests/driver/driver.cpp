@@ -107,21 +107,11 @@ HANDLE TestJob() {
 
 }  // namespace
 
-bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments, std::string* error,
-                  int timeoutMs) {
-    run->edition = edition;
-    std::string commandLine = "\"" + EditionExePath(edition) + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &run->process)) {
-        *error = "CreateProcess failed for " + commandLine + ": error " + std::to_string(GetLastError());
-        return false;
-    }
-    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, run->process.hProcess);
+namespace {
+
+// Waits until the process shows its main window; kills it on a timeout.
+bool WaitForMainWindow(ProgramRun* run, std::string* error, int timeoutMs) {
+    const std::string& edition = run->edition;
     DWORD start = GetTickCount();
     while (GetTickCount() - start < static_cast<DWORD>(timeoutMs)) {
         DesktopFind data = {run->process.dwProcessId, edition, nullptr};
@@ -142,6 +132,35 @@ bool StartEdition(ProgramRun* run, const std::string& edition, const std::string
     *error = edition + ": no visible main window within " + std::to_string(timeoutMs) + " ms";
     KillProgram(run);
     return false;
+}
+
+}  // namespace
+
+bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments, std::string* error,
+                  int timeoutMs) {
+    run->edition = edition;
+    std::string commandLine = "\"" + EditionExePath(edition) + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    std::vector<char> buffer(commandLine.begin(), commandLine.end());
+    buffer.push_back('\0');
+    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &run->process)) {
+        *error = "CreateProcess failed for " + commandLine + ": error " + std::to_string(GetLastError());
+        return false;
+    }
+    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, run->process.hProcess);
+    return WaitForMainWindow(run, error, timeoutMs);
+}
+
+bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, std::string* error, int timeoutMs) {
+    run->edition = edition;
+    run->process = {};
+    run->process.hProcess = process;
+    run->process.dwProcessId = GetProcessId(process);
+    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, process);
+    return WaitForMainWindow(run, error, timeoutMs);
 }
 
 bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs) {

@@ -33,6 +33,11 @@ bool ReadEditionIni(const std::string& edition, std::string* contents);
 bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments,
                   std::string* error, int timeoutMs = 20000);
 
+// Takes over a program the shell started (its process handle) and waits
+// as StartEdition does.
+bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, std::string* error,
+                  int timeoutMs = 20000);
+
 // Ends the program by a close request and waits for its exit code; false on
 // timeout (the process is then killed).
 bool CloseProgram(ProgramRun* run, DWORD* exitCode, int timeoutMs = 15000);

@@ -1,0 +1,25 @@
+// The look section that ends every template and follows the version line
+// of every body: spine text, comment, sorting and display switches,
+// colours, the cached font heights, the disk facts and dates, the four
+// fonts and the extension styles, in each version the program reads.
+#pragma once
+#include <string>
+
+#include "catalog/zipinfo.h"
+#include "document/label_text.h"
+
+// Versions written by this program: bodies 41, templates 40.
+constexpr int kBodyVersion = 41;
+constexpr int kTemplateVersion = 40;
+constexpr int kOldestVersion = 16;
+
+// Reads the section of the version into the label's look fields. The
+// label's extension styles are replaced (its old array freed); values
+// out of range are brought into it as the settings store does. False
+// when the section is damaged: the fields may then be half read, the
+// caller drops the record.
+bool ReadLookSection(LineReader* r, int version, ZIPINFO* label);
+
+// The section as the current versions write it; space figures are
+// written whole (64 bits).
+void PutLookSection(std::string* out, const ZIPINFO& label);

@@ -32,7 +32,20 @@ CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption) {
     return data;
 }
 
+BOOL CALLBACK AddChildText(HWND child, LPARAM lParam) {
+    auto* out = reinterpret_cast<std::string*>(lParam);
+    if (!out->empty()) *out += "|";
+    *out += WindowText(child);
+    return TRUE;
+}
+
 }  // namespace
+
+std::string ChildTexts(HWND window) {
+    std::string out;
+    EnumChildWindows(window, AddChildText, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
 
 std::string WindowsPathOf(const std::string& unixPath) {
     std::string path = "Z:" + unixPath;

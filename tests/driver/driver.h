@@ -46,6 +46,8 @@ bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs = 15000);
 void KillProgram(ProgramRun* run);
 
 std::string WindowText(HWND window);
+// The texts of a window's children, joined by "|" (a message box's text).
+std::string ChildTexts(HWND window);
 std::string ClassNameOf(HWND window);
 HWND ChildById(HWND parent, int id);
 

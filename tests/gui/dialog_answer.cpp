@@ -34,15 +34,6 @@ void CALLBACK Answer(HWND, UINT, UINT_PTR, DWORD) {
     answer(search.found);
 }
 
-BOOL CALLBACK AddText(HWND child, LPARAM lParam) {
-    char text[512] = "";
-    SendMessageA(child, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    auto* out = reinterpret_cast<std::string*>(lParam);
-    if (!out->empty()) *out += "|";
-    *out += text;
-    return TRUE;
-}
-
 }  // namespace
 
 void AnswerDialog(const std::string& caption, DialogAnswer answer) {
@@ -70,10 +61,4 @@ DialogAnswer TypeThenPress(int edit, const std::string& text, int control) {
         SetDlgItemTextA(dialog, edit, text.c_str());
         PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(control), 0);
     };
-}
-
-std::string ChildTexts(HWND window) {
-    std::string out;
-    EnumChildWindows(window, AddText, reinterpret_cast<LPARAM>(&out));
-    return out;
 }

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "tests/driver/driver.h"
+
 using DialogAnswer = std::function<void(HWND dialog)>;
 
 // Queues an answer for the next window captioned so.
@@ -21,6 +23,3 @@ void SendCommandAnswering(HWND window, int command);
 // Common answers: press a button (by control id), type into an edit first.
 DialogAnswer Press(int control);
 DialogAnswer TypeThenPress(int edit, const std::string& text, int control);
-
-// The texts of a window's children, joined by "|".
-std::string ChildTexts(HWND window);

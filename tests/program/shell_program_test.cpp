@@ -6,9 +6,12 @@
 #include <shellapi.h>
 
 #include <fstream>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "tests/driver/driver.h"
+#include "tests/support/pdf_output.h"
 #include "tests/support/label_file_builder.h"
 
 namespace {
@@ -89,9 +92,7 @@ TEST_F(ShellProgramTest, TheShellStartsTheProgramOnBodiesAndTemplates) {
     }
 }
 
-// Needs the command dispatcher to carry out the command-line requests
-// (load, template, print and exit); enable it once they are routed.
-TEST_F(ShellProgramTest, DISABLED_OpenLoadsTheFileAndPrintEndsTheProgram) {
+TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
     StartAndClose("Kestrin", "[tlm5]\r\nDrive=67\r\n");
     std::string body = TempFile("shell open.KSB", fixture::Body(41));
     ShellRun("open", body);
@@ -110,10 +111,37 @@ TEST_F(ShellProgramTest, DISABLED_OpenLoadsTheFileAndPrintEndsTheProgram) {
     EXPECT_NE(ini.find("Columns0=4\r\n"), std::string::npos);
     EXPECT_EQ(ini.find("Comment0=Backup"), std::string::npos);  // a template keeps the comment
 
+    std::string pdfs = PdfFolder("LabelPDF");
+    std::set<std::string> before = PdfFiles(pdfs);
     ShellRun("print", body);
+    HWND print = FindProgramWindow(run_, "Print", 20000);
+    ASSERT_NE(print, nullptr);
+    PostMessageA(print, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitForExit(&run_, &code, 60000));
+    EXPECT_EQ(code, 0u);
+    std::vector<std::string> printed = WaitForNewPdfs(pdfs, before, "Kestrin", 1, 60000);
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_GE(PdfPageCount(ReadPdf(printed[0])), 1);
+    DeleteFileA(printed[0].c_str());
     DeleteFileA(body.c_str());
     DeleteFileA(templ.c_str());
+}
+
+TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunning) {
+    ASSERT_TRUE(WriteEditionIni("Kestrin", "[tlm5]\r\nDrive=67\r\n"));
+    std::string pdfs = PdfFolder("LabelPDF");
+    std::set<std::string> before = PdfFiles(pdfs);
+    std::string missing = "C:\\no such folder\\gone.KSB";
+    std::string error;
+    ASSERT_TRUE(StartEdition(&run_, "Kestrin", "-printlabel " + missing, &error)) << error;
+    HWND box = FindProgramWindow(run_, "Unable to load...");
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(ChildTexts(box).find(missing), std::string::npos);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Settle(1000);
+    EXPECT_TRUE(IsWindow(run_.window)) << "a load that failed does not exit";
+    EXPECT_EQ(FindProgramWindow(run_, "Print", 500), nullptr);
+    EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 500).empty());
 }
 
 }  // namespace

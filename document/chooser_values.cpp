@@ -1,5 +1,7 @@
 #include "document/chooser_values.h"
 
+#include <cstring>
+
 #include "document/settings_store.h"
 
 namespace {
@@ -47,14 +49,24 @@ FontDesc FontForChooser(const FontDesc& font, int pixelsPerInch) {
     return f;
 }
 
-FontDesc FontFromChooser(const FontDesc& chosen, const FontDesc& opened, int pixelsPerInch) {
-    FontDesc f = chosen;
-    bool unchanged = chosen.lfHeight == ChooserPixelsFromUnits(opened.lfHeight, pixelsPerInch);
-    f.lfHeight = UnitsFromChooserPixels(chosen.lfHeight, pixelsPerInch);
-    int32_t openedUnits = Magnitude(opened.lfHeight);
-    if (unchanged && openedUnits >= kMinUnits && openedUnits <= kMaxUnits) f.lfHeight = opened.lfHeight;
+FontDesc FontFromChooser(const FontDesc& chosen, const FontDesc& shown, const FontDesc& opened, int pixelsPerInch) {
+    FontDesc f = opened;
+    if (chosen.lfHeight != shown.lfHeight) f.lfHeight = UnitsFromChooserPixels(chosen.lfHeight, pixelsPerInch);
     // A width of 0 is the font's own; any other is held like the height.
-    f.lfWidth = chosen.lfWidth == 0 ? 0 : UnitsFromChooserPixels(chosen.lfWidth, pixelsPerInch);
+    if (chosen.lfWidth != shown.lfWidth)
+        f.lfWidth = chosen.lfWidth == 0 ? 0 : UnitsFromChooserPixels(chosen.lfWidth, pixelsPerInch);
+    if (chosen.lfWeight != shown.lfWeight) f.lfWeight = chosen.lfWeight;
+    if (chosen.lfItalic != shown.lfItalic) f.lfItalic = chosen.lfItalic;
+    if (chosen.lfUnderline != shown.lfUnderline) f.lfUnderline = chosen.lfUnderline;
+    if (chosen.lfStrikeOut != shown.lfStrikeOut) f.lfStrikeOut = chosen.lfStrikeOut;
+    if (std::strncmp(chosen.lfFaceName, shown.lfFaceName, sizeof chosen.lfFaceName) != 0) {
+        // Another face brings its own character set and family.
+        std::memcpy(f.lfFaceName, chosen.lfFaceName, sizeof f.lfFaceName);
+        f.lfFaceName[sizeof f.lfFaceName - 1] = '\0';
+        f.lfCharSet = chosen.lfCharSet;
+        f.lfPitchAndFamily = chosen.lfPitchAndFamily;
+        f.lfOutPrecision = chosen.lfOutPrecision;
+    }
     return f;
 }
 

@@ -19,12 +19,15 @@ int32_t ChooserPixelsFromUnits(int32_t units, int pixelsPerInch);
 // (the never-stored mark) and never past kMaxFontExtent.
 int32_t UnitsFromChooserPixels(int32_t pixels, int pixelsPerInch);
 
-// The font description for the chooser, and the chooser's answer for the
-// label (height and width converted, everything else as it is). Pixels are
-// coarser than units: a height the chooser hands back as it was given
-// keeps the units the font was opened with.
+// The font description for the chooser, with its heights in pixels.
 FontDesc FontForChooser(const FontDesc& font, int pixelsPerInch);
-FontDesc FontFromChooser(const FontDesc& chosen, const FontDesc& opened, int pixelsPerInch);
+
+// The chooser's answer for the label. `shown` is the font as the chooser
+// reported it at opening (it rounds heights to its own sizes and names a
+// weight where the label has none): every part the user left as shown
+// keeps the value of `opened`, the label's font; the parts changed are
+// taken, heights converted to label units.
+FontDesc FontFromChooser(const FontDesc& chosen, const FontDesc& shown, const FontDesc& opened, int pixelsPerInch);
 
 // The colour chooser's red, green and blue fields: each a whole number
 // from 0 to 255. False (colour unchanged) for anything else.

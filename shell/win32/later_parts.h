@@ -7,28 +7,9 @@
 
 #include "catalog/zipinfo.h"
 
-// ---- catalog dialogs ----
-// OK with an entry selected: *drive takes its letter.
-bool DriveDialog(HWND owner, char* drive);
-// The exclusion list (g_scan); true when OK changed the patterns or the mode.
-bool ExcludeDialog(HWND owner);
-bool SubdirDialog(HWND owner, ZIPINFO* label);
-bool FilesFoldersDialog(HWND owner, ZIPINFO* label);
-bool CommentDialog(HWND owner, ZIPINFO* label);
-
-// ---- font, colour and string dialogs ----
-// Cancel gives the value back as it was when the chooser opened.
-bool ChooseLabelColor(HWND owner, ColorRef* color);
-bool ChooseLabelFont(HWND owner, FontDesc* font, ColorRef* color);
-bool FontsColorsDialog(HWND owner, ZIPINFO* label);
-// On the label's head object, a string.
-bool StringDialog(HWND owner, ZIPINFO* label);
-// labelNumber: shown in the caption (a label of Wimbrook's sheet); 0 none.
-bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber);
-bool InitialsDialog(HWND owner);
-// The Apply command of an open chooser, by g_applyTarget; false when there
-// is nothing to apply to.
-bool ApplyChooserChoice(HWND window);
+// The catalog dialogs and the font, colour and string dialogs.
+#include "catalog/win32/catalog_dialogs_win32.h"
+#include "document/win32/style_dialogs_win32.h"
 
 // ---- printing ----
 bool PrinterSetupDialog(HWND owner);

@@ -80,15 +80,23 @@ TEST(ChooserValues, HeightsGoBothWaysAndStayWithinTheChoosersSizes) {
     EXPECT_EQ(UnitsFromChooserPixels(0, 96), -3);
     EXPECT_EQ(UnitsFromChooserPixels(-5000, 96), -1000);
     EXPECT_EQ(UnitsFromChooserPixels(40, 120), 33) << "a cell height stays positive";
-    FontDesc chosen = Font(-48, "Arial");
+    // What a chooser shows for a label font: heights in its own rounding,
+    // a weight where the label has none.
+    FontDesc opened = Font(-19, "Arial");
+    FontDesc shown = FontForChooser(opened, 96);
+    shown.lfHeight = -19;
+    shown.lfWeight = 400;
+    FontDesc untouched = FontFromChooser(shown, shown, opened, 96);
+    EXPECT_EQ(std::memcmp(&untouched, &opened, sizeof opened), 0) << "OK untouched keeps the label's font";
+    FontDesc chosen = shown;
+    chosen.lfHeight = -96;
     chosen.lfWeight = 700;
-    FontDesc held = FontFromChooser(chosen, Font(-11, "Arial"), 96);
-    EXPECT_EQ(held.lfHeight, -50);
+    CopyField(chosen.lfFaceName, "Liberation Serif");
+    FontDesc held = FontFromChooser(chosen, shown, opened, 96);
+    EXPECT_EQ(held.lfHeight, -100);
     EXPECT_EQ(held.lfWeight, 700);
-    EXPECT_EQ(FontForChooser(held, 96).lfHeight, -48);
-    // 12 units show as 12 pixels, which alone would come back as 13 units.
-    FontDesc twelve = Font(-12, "Arial");
-    EXPECT_EQ(FontFromChooser(FontForChooser(twelve, 96), twelve, 96).lfHeight, -12);
+    EXPECT_STREQ(held.lfFaceName, "Liberation Serif");
+    EXPECT_EQ(held.lfItalic, 0);
 }
 
 TEST(ChooserValues, ColourFieldsFrom0To255Only) {

@@ -1,0 +1,305 @@
+#include "tests/gui/dialog_script.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "document/win32/style_dialogs_win32.h"
+#include "editions/command_ids.h"
+#include "shell/win32/win_state.h"
+#include "tests/driver/window_capture.h"
+
+namespace {
+
+struct Script {
+    std::vector<DialogStep> steps;
+    size_t next = 0;
+    DWORD start = 0;
+    int timeoutMs = 0;
+    bool busy = false;
+    bool failed = false;
+};
+Script* g_script = nullptr;
+HWND g_current = nullptr;
+
+BOOL CALLBACK CancelDialog(HWND window, LPARAM) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (IsWindowVisible(window) && std::strcmp(name, "#32770") == 0) PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    Script* s = g_script;
+    if (!s || s->busy) return;
+    if (GetTickCount() - s->start > static_cast<DWORD>(s->timeoutMs)) {
+        s->failed = true;
+        EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0);
+        return;
+    }
+    if (s->next >= s->steps.size()) return;
+    s->busy = true;
+    size_t index = s->next;
+    if (s->steps[index]()) s->next = index + 1;
+    s->busy = false;
+}
+
+struct FindData {
+    std::string caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindShown(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<FindData*>(param);
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (IsWindowVisible(window) && data->caption == text) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void Button(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void Key(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &input, sizeof input);
+}
+
+void ClickAtScreen(POINT p, int clicks) {
+    SetCursorPos(p.x, p.y);
+    for (int i = 0; i < clicks; ++i) {
+        Button(MOUSEEVENTF_LEFTDOWN);
+        Button(MOUSEEVENTF_LEFTUP);
+    }
+}
+
+}  // namespace
+
+void PlayDuring(const std::function<void()>& open, std::vector<DialogStep> steps, int timeoutMs) {
+    Script script;
+    script.steps = std::move(steps);
+    script.start = GetTickCount();
+    script.timeoutMs = timeoutMs;
+    Script* outer = g_script;
+    g_script = &script;
+    g_current = nullptr;
+    UINT_PTR timer = SetTimer(nullptr, 0, 40, Tick);
+    open();
+    KillTimer(nullptr, timer);
+    g_script = outer;
+    EXPECT_FALSE(script.failed) << "the dialogs were still open after " << timeoutMs << " ms";
+    EXPECT_EQ(script.next, script.steps.size()) << "steps left: " << script.steps.size() - script.next;
+}
+
+HWND ShownWindow(const std::string& caption) {
+    FindData data{caption, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindShown, reinterpret_cast<LPARAM>(&data));
+    return data.found;
+}
+
+DialogStep WaitFor(const std::string& caption) {
+    return [caption] {
+        HWND window = ShownWindow(caption);
+        if (!window) return false;
+        g_current = window;
+        SetForegroundWindow(window);
+        return true;
+    };
+}
+
+HWND Current() { return g_current; }
+
+DialogStep UseWindow(HWND window) {
+    return [window] {
+        g_current = window;
+        return true;
+    };
+}
+
+DialogStep Click(int id) {
+    return [id] {
+        HWND control = GetDlgItem(g_current, id);
+        EXPECT_NE(control, nullptr) << "control " << id;
+        if (!control) return true;
+        RECT box;
+        GetWindowRect(control, &box);
+        ClickAtScreen({(box.left + box.right) / 2, (box.top + box.bottom) / 2}, 1);
+        return true;
+    };
+}
+
+namespace {
+
+DialogStep ClickRow(int listId, int row, int clicks) {
+    return [listId, row, clicks] {
+        HWND list = GetDlgItem(g_current, listId);
+        RECT item;
+        if (!list || SendMessageA(list, LB_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item)) == LB_ERR) {
+            ADD_FAILURE() << "no row " << row;
+            return true;
+        }
+        POINT p = {item.left + 30, (item.top + item.bottom) / 2};
+        ClientToScreen(list, &p);
+        ClickAtScreen(p, clicks);
+        return true;
+    };
+}
+
+}  // namespace
+
+DialogStep ClickListRow(int listId, int row) { return ClickRow(listId, row, 1); }
+DialogStep DoubleClickListRow(int listId, int row) { return ClickRow(listId, row, 2); }
+
+DialogStep SelectAll() {
+    return [] {
+        Keys({VK_HOME})();
+        Keys({VK_END}, {VK_SHIFT})();
+        return true;
+    };
+}
+
+DialogStep Keys(std::vector<WORD> keys, std::vector<WORD> modifiers) {
+    return [keys, modifiers] {
+        for (WORD m : modifiers) Key(m, false);
+        for (WORD k : keys) {
+            Key(k, false);
+            Key(k, true);
+        }
+        for (WORD m : modifiers) Key(m, true);
+        return true;
+    };
+}
+
+DialogStep Type(const std::string& text) {
+    return [text] {
+        for (char c : text) {
+            INPUT input[2] = {};
+            for (int i = 0; i < 2; ++i) {
+                input[i].type = INPUT_KEYBOARD;
+                input[i].ki.wScan = static_cast<unsigned char>(c);
+                input[i].ki.dwFlags = KEYEVENTF_UNICODE | (i ? KEYEVENTF_KEYUP : 0);
+            }
+            SendInput(2, input, sizeof input[0]);
+        }
+        return true;
+    };
+}
+
+DialogStep Paste(const std::string& text) {
+    return [text] {
+        if (OpenClipboard(g_current)) {
+            EmptyClipboard();
+            HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+            std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+            GlobalUnlock(memory);
+            SetClipboardData(CF_TEXT, memory);
+            CloseClipboard();
+        }
+        Keys({'V'}, {VK_CONTROL})();
+        return true;
+    };
+}
+
+DialogStep Do(std::function<void(HWND)> work) {
+    return [work] {
+        work(g_current);
+        return true;
+    };
+}
+
+std::string ControlText(HWND window, int id) {
+    HWND control = GetDlgItem(window, id);
+    int length = control ? GetWindowTextLengthA(control) : 0;
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    if (control) GetWindowTextA(control, &text[0], length + 1);
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+namespace {
+
+struct OwnedFind {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK FindOwned(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<OwnedFind*>(param);
+    if (window != data->owner && IsWindowVisible(window) && GetWindow(window, GW_OWNER) == data->owner) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK AppendText(HWND child, LPARAM param) {
+    char text[512] = "";
+    GetWindowTextA(child, text, sizeof text);
+    *reinterpret_cast<std::string*>(param) += std::string(text) + "\n";
+    return TRUE;
+}
+
+WNDPROC g_mainProc = nullptr;
+
+LRESULT CALLBACK ApplyingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COMMAND && LOWORD(wParam) == CMD_APPLY) {
+        ApplyChooserChoice(window);
+        RequestRepaint();
+        return 0;
+    }
+    return CallWindowProcA(g_mainProc, window, message, wParam, lParam);
+}
+
+}  // namespace
+
+DialogStep ExpectMessage(const std::string& part) {
+    return [part] {
+        OwnedFind data{g_current, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), FindOwned, reinterpret_cast<LPARAM>(&data));
+        if (!data.found) return false;
+        std::string text;
+        EnumChildWindows(data.found, AppendText, reinterpret_cast<LPARAM>(&text));
+        EXPECT_NE(text.find(part), std::string::npos) << text;
+        HWND ok = GetDlgItem(data.found, IDOK);
+        RECT box;
+        if (ok && GetWindowRect(ok, &box)) {
+            ClickAtScreen({(box.left + box.right) / 2, (box.top + box.bottom) / 2}, 1);
+        } else {
+            PostMessageA(data.found, WM_COMMAND, IDOK, 0);
+        }
+        return true;
+    };
+}
+
+DialogStep Picture(const std::string& name) {
+    // Drawn at one tick, taken from the screen at a later one.
+    auto ticks = std::make_shared<int>(0);
+    return [name, ticks] {
+        char folder[MAX_PATH] = "";
+        if (!GetEnvironmentVariableA("LABEL_SCREENSHOTS", folder, sizeof folder) || !folder[0] || !g_current)
+            return true;
+        if ((*ticks)++ == 0) {
+            RedrawWindow(g_current, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            return false;
+        }
+        if (*ticks < 5) return false;
+        CaptureWindow(g_current, std::string(folder) + "\\" + name + ".bmp");
+        return true;
+    };
+}
+
+void RouteApplyCommand(HWND main) {
+    g_mainProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(main, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ApplyingProc)));
+}

@@ -126,22 +126,14 @@ void Activate(HWND dialog, EditorState* state) {
 
 INT_PTR CALLBACK EditorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<EditorState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    INT_PTR answer = 0;
+    if (state && TreeDialogMessage(state->tree, message, lParam, &answer)) return answer;
     switch (message) {
     case WM_INITDIALOG:
-        PlaceDialog(dialog, WINDOW_SUBDIR);
         SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
         state = reinterpret_cast<EditorState*>(lParam);
-        OpenTreeList(&state->tree, dialog, state->copy, ROWS_ENTRIES);
-        ShowTreeRows(&state->tree, state->tree.rows.rows.empty() ? -1 : 0);
-        SetFocus(state->tree.list);
+        StartTreeDialog(&state->tree, dialog, state->copy, ROWS_ENTRIES);
         return FALSE;
-    case WM_DRAWITEM:
-        if (state) DrawTreeRow(state->tree, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_CHARTOITEM:
-        // The rows have no text to find by typing: no character moves the
-        // selection (Space and Enter act as keys).
-        return -2;
     case WM_VKEYTOITEM: {
         WORD key = LOWORD(wParam);
         if (!state || (key != VK_SPACE && key != VK_RETURN && key != VK_BACK && key != VK_DELETE)) return -1;

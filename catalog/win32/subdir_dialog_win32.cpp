@@ -26,22 +26,14 @@ void SetAll(SubdirState* state, int open) {
 
 INT_PTR CALLBACK SubdirProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<SubdirState*>(GetWindowLongPtrA(dialog, GWLP_USERDATA));
+    INT_PTR answer = 0;
+    if (state && TreeDialogMessage(state->tree, message, lParam, &answer)) return answer;
     switch (message) {
     case WM_INITDIALOG:
-        PlaceDialog(dialog, WINDOW_SUBDIR);
         SetWindowLongPtrA(dialog, GWLP_USERDATA, lParam);
         state = reinterpret_cast<SubdirState*>(lParam);
-        OpenTreeList(&state->tree, dialog, state->label, ROWS_FOLDERS);
-        ShowTreeRows(&state->tree, state->tree.rows.rows.empty() ? -1 : 0);
-        SetFocus(state->tree.list);
+        StartTreeDialog(&state->tree, dialog, state->label, ROWS_FOLDERS);
         return FALSE;
-    case WM_DRAWITEM:
-        if (state) DrawTreeRow(state->tree, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-        return TRUE;
-    case WM_CHARTOITEM:
-        // The rows have no text to find by typing: no character moves the
-        // selection (Space and Enter act as keys).
-        return -2;
     case WM_VKEYTOITEM:
         if (state && (LOWORD(wParam) == VK_SPACE || LOWORD(wParam) == VK_RETURN)) {
             Toggle(state);

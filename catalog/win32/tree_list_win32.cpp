@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "document/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
 #include "render/win32/text_output_win32.h"
 
@@ -26,7 +27,8 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-void OpenTreeList(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode) {
+void StartTreeDialog(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode) {
+    PlaceDialog(dialog, WINDOW_SUBDIR);
     tree->list = GetDlgItem(dialog, IDC_LIST);
     HDC dc = GetDC(tree->list);
     // The font of the rows: Arial 10 pt at the screen's physical pixels.
@@ -44,6 +46,21 @@ void OpenTreeList(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode) 
     SetPropA(tree->list, kOriginalProc, reinterpret_cast<HANDLE>(GetWindowLongPtrA(tree->list, GWLP_WNDPROC)));
     SetWindowLongPtrA(tree->list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListProc));
     BuildTreeRows(&tree->rows, root, mode);
+    ShowTreeRows(tree, tree->rows.rows.empty() ? -1 : 0);
+    SetFocus(tree->list);
+}
+
+bool TreeDialogMessage(const TreeList& tree, UINT message, LPARAM lParam, INT_PTR* answer) {
+    if (message == WM_DRAWITEM) {
+        DrawTreeRow(tree, reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        *answer = TRUE;
+        return true;
+    }
+    if (message == WM_CHARTOITEM) {
+        *answer = -2;
+        return true;
+    }
+    return false;
 }
 
 void CloseTreeList(TreeList* tree) {

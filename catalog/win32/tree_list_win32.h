@@ -18,9 +18,17 @@ struct TreeList {
 
 constexpr int kTreeIndent = 18;  // pixels per depth
 
-// Sets up the dialog's list (control IDC_LIST) and builds the rows.
-void OpenTreeList(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode);
+// WM_INITDIALOG of a tree dialog: placed first (both dialogs share the
+// "SubdirWindow" place), then the list (control IDC_LIST) set up with the
+// rows, the first one selected and focused.
+void StartTreeDialog(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode);
+// WM_DESTROY.
 void CloseTreeList(TreeList* tree);
+
+// The messages both tree dialogs answer alike: row drawing, and typed
+// characters, which move nothing (the rows have no text to find; Space and
+// Enter act as keys). True with the dialog's answer when it was one.
+bool TreeDialogMessage(const TreeList& tree, UINT message, LPARAM lParam, INT_PTR* answer);
 
 // Gives the list the rows' count and selects a row (-1: none), keeping it
 // in view; every row is drawn again.

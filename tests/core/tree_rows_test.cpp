@@ -60,7 +60,9 @@ TEST(TreeRows, EveryOperationLeavesTheRowsOfTheChangedTree) {
             case 1: {
                 std::string moved = RowEntry(rows.rows[row]).Name;
                 int to = MoveRow(&rows, row, -1);
-                if (to >= 0) EXPECT_EQ(RowEntry(rows.rows[to]).Name, moved);
+                if (to >= 0) {
+                    EXPECT_EQ(RowEntry(rows.rows[to]).Name, moved);
+                }
                 break;
             }
             case 2: MoveRow(&rows, row, 1); break;

@@ -18,6 +18,7 @@ struct StringState {
     const ZIPINFO* label;
     ObjectRecord* rec;
     HWND dialog;
+    ObjectRecord saved;  // the whole record as it was, for Cancel
 };
 
 StringState* g_open = nullptr;
@@ -121,9 +122,7 @@ bool StringDialog(HWND owner, ZIPINFO* label) {
         return false;
     }
     ObjectRecord* rec = &label->Objects[0].rec;
-    // The whole record as it was, for Cancel (8 KB: kept off the stack).
-    auto* saved = new ObjectRecord(*rec);
-    StringState state{label, rec, nullptr};
+    StringState state{label, rec, nullptr, *rec};
     StringState* outer = g_open;
     int target = g_applyTarget;
     g_open = &state;
@@ -132,7 +131,6 @@ bool StringDialog(HWND owner, ZIPINFO* label) {
                                      reinterpret_cast<LPARAM>(&state));
     g_open = outer;
     g_applyTarget = target;
-    if (result != 1) *rec = *saved;
-    delete saved;
+    if (result != 1) *rec = state.saved;
     return result == 1;
 }

@@ -68,7 +68,7 @@ TEST_F(CatalogDialogsTest, DriveListOfTheFixtureAndOkWithoutASelection) {
                                                   reinterpret_cast<LPARAM>("H:\\")),
                               CB_ERR);
                 }),
-                Picture(TheEdition().name + std::string("-drive")), Keys({VK_DOWN}), Click(IDOK)});
+                Picture(TheEdition().name + std::string("-drive-list")), Keys({VK_DOWN}), Click(IDOK)});
     EXPECT_TRUE(chosen);
     EXPECT_GT(drive, 'C');
 
@@ -192,7 +192,7 @@ TEST_F(CatalogDialogsTest, CommentEntryShowsWhatOkStoresAndInsertsMacrosAtTheCar
     bool ok = false;
     bool dovantel = TheEdition().id == EDITION_DOVANTEL;
     PlayDuring([&] { ok = CommentDialog(window_, g_currentLabel); },
-               {WaitFor(caption), Picture(TheEdition().name + std::string("-comment")),
+               {WaitFor(caption), Picture(TheEdition().name + std::string("-comment-sample")),
                 Click(dovantel ? IDC_DEFAULT_AUDIO : IDC_DEFAULT_COMMENT),
                 Do([&](HWND d) {
                     EXPECT_EQ(ControlText(d, IDC_COMMENT_TEXT),

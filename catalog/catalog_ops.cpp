@@ -83,9 +83,19 @@ void DeleteCatalogList(ZIPINFO* list) {
     std::free(list);
 }
 
-ZIPINFO* DuplicateCatalog(const ZIPINFO* list) {
-    auto* copy = static_cast<ZIPINFO*>(std::malloc(sizeof(ZIPINFO)));
-    if (!copy) FatalError("Can't allocate duplicate ZIPINFO, exiting Verrick");
+namespace {
+
+CatalogAllocHook g_allocHook = nullptr;
+
+void* AllocateForCopy(size_t bytes) { return g_allocHook ? g_allocHook(bytes) : std::malloc(bytes); }
+
+}  // namespace
+
+void SetCatalogAllocHook(CatalogAllocHook hook) { g_allocHook = hook; }
+
+ZIPINFO* TryDuplicateCatalog(const ZIPINFO* list) {
+    auto* copy = static_cast<ZIPINFO*>(AllocateForCopy(sizeof(ZIPINFO)));
+    if (!copy) return nullptr;
     std::memcpy(copy, list, sizeof(ZIPINFO));
     // The copy is a catalog list only: nothing else is shared.
     copy->NumObjects = 0;
@@ -96,17 +106,33 @@ ZIPINFO* DuplicateCatalog(const ZIPINFO* list) {
     copy->LayoutValid = 0;
     copy->Entries = nullptr;
     copy->NumEntries = 0;
-    if (list->NumEntries > 0 && list->Entries) {
-        copy->Entries = static_cast<CatalogEntry*>(
-            std::malloc(sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries)));
-        if (!copy->Entries) FatalError("Can't allocate duplicate ZIPINFO, exiting Verrick");
-        std::memcpy(copy->Entries, list->Entries, sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries));
-        copy->NumEntries = list->NumEntries;
-        for (int i = 0; i < copy->NumEntries; ++i) {
-            CatalogEntry& e = copy->Entries[i];
-            e.Child = (e.HasSubtree == 1 && e.Child) ? DuplicateCatalog(e.Child) : nullptr;
+    if (list->NumEntries <= 0 || !list->Entries) return copy;
+    copy->Entries = static_cast<CatalogEntry*>(
+        AllocateForCopy(sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries)));
+    if (!copy->Entries) {
+        std::free(copy);
+        return nullptr;
+    }
+    std::memcpy(copy->Entries, list->Entries, sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries));
+    // Children not copied yet hold no pointer, so a failure part way frees
+    // exactly what was made.
+    for (int i = 0; i < list->NumEntries; ++i) copy->Entries[i].Child = nullptr;
+    copy->NumEntries = list->NumEntries;
+    for (int i = 0; i < copy->NumEntries; ++i) {
+        const CatalogEntry& from = list->Entries[i];
+        if (from.HasSubtree != 1 || !from.Child) continue;
+        copy->Entries[i].Child = TryDuplicateCatalog(from.Child);
+        if (!copy->Entries[i].Child) {
+            DeleteCatalogList(copy);
+            return nullptr;
         }
     }
+    return copy;
+}
+
+ZIPINFO* DuplicateCatalog(const ZIPINFO* list) {
+    ZIPINFO* copy = TryDuplicateCatalog(list);
+    if (!copy) FatalError("Can't allocate duplicate ZIPINFO, exiting Verrick");
     return copy;
 }
 

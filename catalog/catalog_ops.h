@@ -2,6 +2,8 @@
 // fills, edits, draws or saves it. Every change to a list or its order
 // clears the label's LayoutValid.
 #pragma once
+#include <cstddef>
+
 #include "catalog/zipinfo.h"
 
 // Frees the catalog tree, placed objects, extension styles and layout cache;
@@ -17,6 +19,15 @@ void FreeCatalog(ZIPINFO* list);
 // every child list copied in turn. The copy shares nothing with the source;
 // it carries no placed objects, extension styles or layout cache.
 ZIPINFO* DuplicateCatalog(const ZIPINFO* list);
+
+// The same, but null when memory runs out (whatever was copied is freed):
+// for the callers that can go on without the copy.
+ZIPINFO* TryDuplicateCatalog(const ZIPINFO* list);
+
+// Where TryDuplicateCatalog takes its memory (null: malloc). Tests make
+// it fail.
+using CatalogAllocHook = void* (*)(size_t bytes);
+void SetCatalogAllocHook(CatalogAllocHook hook);
 
 // Frees a list made by DuplicateCatalog, the scanner or a file reader:
 // its tree and the record itself.

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Draws the edition resources the project owns: the toolbar strip (bitmap
-148, 16 x 15 images) and the three icons (program, label body, template).
+148, 16 x 15 images), the three icons (program, label body, template) and
+the three pictures of the tree dialogs' rows (file, closed and open folder).
 
 Usage: make_resources.py EDITION OUTDIR
-Writes OUTDIR/toolbar.bmp, program.ico, body.ico, template.ico.
+Writes OUTDIR/toolbar.bmp, program.ico, body.ico, template.ico,
+row_file.ico, row_folder_closed.ico, row_folder_open.ico.
 """
 import struct
 import sys
@@ -369,6 +371,72 @@ ABOUT = """
 ................
 """
 
+# --- 16 x 16 pictures of the tree dialogs' rows ('.' is transparent) ---------
+ROW_FILE = """
+................
+...kkkkkkkk.....
+...kwwwwwwkk....
+...kwwwwwwkwk...
+...kwwwwwwkkkk..
+...kwkkkkwwwwk..
+...kwwwwwwwwwk..
+...kwkkkkkkwwk..
+...kwwwwwwwwwk..
+...kwkkkkkkwwk..
+...kwwwwwwwwwk..
+...kwkkkkkkwwk..
+...kwwwwwwwwwk..
+...kwwwwwwwwwk..
+...kkkkkkkkkkk..
+................
+"""
+ROW_FOLDER_CLOSED = """
+................
+................
+..oooo..........
+.oyyyyo.........
+.ooooooooooooo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.oyyyyyyyyyyyo..
+.ooooooooooooo..
+................
+................
+................
+"""
+ROW_FOLDER_OPEN = """
+................
+................
+..oooo..........
+.oyyyyo.........
+.oyyyyooooooo...
+.oyyyyyyyyyyo...
+.oyyoooooooooooo
+.oyoyyyyyyyyyyo.
+.oyoyyyyyyyyyyo.
+.ooyyyyyyyyyyo..
+.ooyyyyyyyyyyo..
+.oyyyyyyyyyyo...
+.ooooooooooo....
+................
+................
+................
+"""
+ROW_PICTURES = (('row_file.ico', ROW_FILE), ('row_folder_closed.ico', ROW_FOLDER_CLOSED),
+                ('row_folder_open.ico', ROW_FOLDER_OPEN))
+
+
+def parse_icon(picture):
+    """A 16 x 16 picture whose '.' pixels are transparent."""
+    rows = parse(picture, 16, 16)
+    lines = picture.strip('\n').split('\n')
+    return [[None if lines[y][x] == '.' else rows[y][x] for x in range(16)] for y in range(16)]
+
+
 DISKS = {'Kestrin': ZIP_DISK, 'Dovantel': CD_DISK, 'Wimbrook': FLOPPY_DISK}
 
 
@@ -514,6 +582,9 @@ def main():
     for kind, name in (('program', 'program.ico'), ('body', 'body.ico'), ('template', 'template.ico')):
         with open(outdir + '/' + name, 'wb') as f:
             f.write(ico_bytes([label_icon(32, kind, edition), label_icon(16, kind, edition)]))
+    for name, picture in ROW_PICTURES:
+        with open(outdir + '/' + name, 'wb') as f:
+            f.write(ico_bytes([parse_icon(picture)]))
     return 0
 
 

@@ -20,7 +20,6 @@
 #include "shell/win32/dispatch.h"
 #include "shell/object_drag.h"
 #include "shell/win32/label_view_win32.h"
-#include "shell/win32/later_parts.h"
 #include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/mouse_win32.h"

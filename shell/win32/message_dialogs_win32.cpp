@@ -9,7 +9,8 @@
 #include "editions/resource_ids.h"
 #include "shell/view_pages.h"
 #include "shell/view_state.h"
-#include "shell/win32/later_parts.h"
+#include "document/win32/shell_integration_win32.h"
+#include "shell/win32/file_commands.h"
 #include "shell/win32/win_state.h"
 
 namespace {

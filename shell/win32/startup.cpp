@@ -9,7 +9,7 @@
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
 #include "shell/win32/label_view_win32.h"
-#include "shell/win32/later_parts.h"
+#include "document/win32/shell_integration_win32.h"
 #include "shell/win32/menus_win32.h"
 #include "shell/win32/win_state.h"
 

@@ -66,12 +66,8 @@ std::string EditionIniPath(const std::string& edition) {
 
 bool WriteEditionIni(const std::string& edition, const char* contents) {
     std::string path = EditionIniPath(edition);
-    if (!contents) {
-        DeleteFileA(path.c_str());
-        return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES;
-    }
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << contents;
+    out << (contents ? contents : "[tlm5]\r\nDrive=67\r\n");
     return static_cast<bool>(out);
 }
 
@@ -174,6 +170,44 @@ bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, s
     run->process.dwProcessId = GetProcessId(process);
     if (HANDLE job = TestJob()) AssignProcessToJobObject(job, process);
     return WaitForMainWindow(run, error, timeoutMs);
+}
+
+namespace {
+
+struct DriveDialogFind {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindDriveDialog(HWND window, LPARAM param) {
+    auto* data = reinterpret_cast<DriveDialogFind*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    std::string caption = WindowText(window);
+    const std::string tail = " Drive Selection";
+    if (pid == data->processId && IsWindowVisible(window) && caption.size() > tail.size() &&
+        caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0) {
+        data->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+bool CancelDriveDialog(const ProgramRun& run, int waitMs) {
+    DWORD start = GetTickCount();
+    do {
+        DriveDialogFind data = {run.process.dwProcessId, nullptr};
+        EnumWindows(FindDriveDialog, reinterpret_cast<LPARAM>(&data));
+        if (data.found) {
+            PostMessageA(data.found, WM_COMMAND, IDCANCEL, 0);
+            for (int i = 0; i < 100 && IsWindow(data.found) && IsWindowVisible(data.found); ++i) Sleep(20);
+            return true;
+        }
+        Sleep(50);
+    } while (GetTickCount() - start < static_cast<DWORD>(waitMs));
+    return false;
 }
 
 bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs) {

@@ -22,8 +22,10 @@ std::string EditionExePath(const std::string& edition);
 // Windows path of a file or folder given by its Unix path.
 std::string WindowsPathOf(const std::string& unixPath);
 
-// The edition's INI file in the Windows directory: written before a start
-// (null contents delete it), read back after an exit.
+// The edition's INI file in the Windows directory: written before a start,
+// read back after an exit. Null writes an INI that knows the drive, so that
+// no drive dialog opens at the start; an INI without "Drive" is a first
+// start, whose drive dialog the test answers (CancelDriveDialog).
 std::string EditionIniPath(const std::string& edition);
 bool WriteEditionIni(const std::string& edition, const char* contents);
 bool ReadEditionIni(const std::string& edition, std::string* contents);
@@ -37,6 +39,9 @@ bool StartEdition(ProgramRun* run, const std::string& edition, const std::string
 // as StartEdition does.
 bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, std::string* error,
                   int timeoutMs = 20000);
+// Cancels the drive dialog a first start opens, waiting for it up to
+// waitMs; false when none showed.
+bool CancelDriveDialog(const ProgramRun& run, int waitMs);
 
 // Ends the program by a close request and waits for its exit code; false on
 // timeout (the process is then killed).

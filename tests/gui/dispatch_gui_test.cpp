@@ -26,7 +26,8 @@
 #include "shell/win32/object_drag_win32.h"
 #include "shell/win32/win_state.h"
 #include "tests/driver/window_capture.h"
-#include "tests/gui/dialog_answer.h"
+#include "tests/driver/driver.h"
+#include "tests/gui/dialog_script.h"
 #include "tests/gui/gui_harness.h"
 #include "tests/gui/view_input.h"
 
@@ -45,6 +46,19 @@ void CollectMenuIds(HMENU menu, std::set<int>* ids) {
 }
 
 bool Kestrin() { return TheEdition().id == EDITION_KESTRIN; }
+
+DialogAction Press(int control) {
+    return [control](HWND dialog) { PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(control), 0); };
+}
+
+DialogAction TypeThenPress(int edit, const std::string& text, int control) {
+    return [edit, text, control](HWND dialog) {
+        SetDlgItemTextA(dialog, edit, text.c_str());
+        PostMessageA(dialog, WM_COMMAND, static_cast<WPARAM>(control), 0);
+    };
+}
+
+using Captions = std::vector<std::string>;
 
 std::string DumpNames(const ZIPINFO* list) {
     std::string out;
@@ -80,13 +94,16 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        EXPECT_EQ(ForgetDialogAnswers(), 0) << "a dialog the test answers never opened";
         if (g_currentLabel) ClearLabel(g_currentLabel);
         CloseMainWindowInProcess();
     }
-    void Command(int command) {
-        SendCommandAnswering(window_, command);
+    // Sends the command while the answers take the dialogs it opens, in
+    // order (any further one is cancelled); the captions of those seen.
+    std::vector<std::string> Command(int command, std::vector<DialogAction> answers = {}) {
+        DialogScript script(std::move(answers));
+        SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(command), 0);
         PumpMessages(30);
+        return script.seen();
     }
     HWND window_ = nullptr;
 };
@@ -128,13 +145,13 @@ TEST_F(DispatchTest, HiddenHintScansOnceThenNeverAsksAgainAcrossARestart) {
     if (!Kestrin()) GTEST_SKIP() << "the hints are the same in every edition";
     Start("[tlm5]\r\nDrive=69\r\nDispSub=0\r\n");  // the tree mapped as E:
     std::string message;
-    AnswerDialog("Directory Scanning Warning", [&message](HWND dialog) {
-        message = ChildTexts(dialog);
-        CheckDlgButton(dialog, IDC_HINT_HIDE, BST_CHECKED);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    Command(CMD_LEVELS_1);
+    Captions seen = Command(CMD_LEVELS_1, {[&message](HWND dialog) {
+                                message = ChildTexts(dialog);
+                                CheckDlgButton(dialog, IDC_HINT_HIDE, BST_CHECKED);
+                                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                            }});
     PumpMessages(300);
+    EXPECT_EQ(seen, Captions{"Directory Scanning Warning"});
     EXPECT_NE(message.find("You need to re-scan the disk for this setting to take effect."), std::string::npos);
     EXPECT_NE(message.find("Scan Disk|Don't Scan Disk|&Don't Show This Hint Again"), std::string::npos);
     EXPECT_EQ(g_scan.DispSub, 1);
@@ -142,26 +159,17 @@ TEST_F(DispatchTest, HiddenHintScansOnceThenNeverAsksAgainAcrossARestart) {
     EXPECT_EQ(g_settings.HideDummy[0], 1);
 
     // Asked again, the hint would show; it must not.
-    bool shown = false;
-    DialogAnswer notExpected = [&shown](HWND dialog) {
-        shown = true;
-        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    };
     ClearLabel(g_currentLabel);
-    AnswerDialog("Directory Scanning Warning", notExpected);
-    Command(CMD_LEVELS_2);
+    EXPECT_TRUE(Command(CMD_LEVELS_2).empty());
     PumpMessages(200);
-    EXPECT_FALSE(shown);
     EXPECT_EQ(g_currentLabel->NumEntries, 0) << "a hidden hint answers Don't Scan Disk";
 
     CloseMainWindowInProcess();
     window_ = StartMainWindowInProcess(kKeepIni);
     ASSERT_NE(window_, nullptr);
-    Command(CMD_LEVELS_3);
+    EXPECT_TRUE(Command(CMD_LEVELS_3).empty());
     PumpMessages(200);
-    EXPECT_FALSE(shown);
     EXPECT_EQ(g_currentLabel->NumEntries, 0);
-    EXPECT_EQ(ForgetDialogAnswers(), 1);
 }
 
 TEST_F(DispatchTest, GuardCancelKeepsTheLabelAndTheProgram) {
@@ -171,14 +179,12 @@ TEST_F(DispatchTest, GuardCancelKeepsTheLabelAndTheProgram) {
     g_view.modified = 1;
     for (int command : {CMD_NEW, CMD_READ_DISK, CMD_EXIT}) {
         SCOPED_TRACE(command);
-        AnswerDialog("Warning", Press(IDCANCEL));
-        Command(command);
+        EXPECT_EQ(Command(command, {Press(IDCANCEL)}), Captions{"Warning"});
         ASSERT_TRUE(IsWindow(window_));
         EXPECT_EQ(g_currentLabel->NumObjects, 1);
         EXPECT_EQ(g_view.modified, 1);
     }
-    AnswerDialog("Warning", Press(IDOK));
-    Command(CMD_NEW);
+    Command(CMD_NEW, {Press(IDOK)});
     EXPECT_EQ(g_currentLabel->NumObjects, 0) << "Discard Label goes on";
     EXPECT_EQ(g_view.modified, 0);
 }
@@ -208,12 +214,12 @@ TEST_F(DispatchTest, EnterReadsTheDiskAndAnEmptyDiskIsReportedByName) {
 
     g_scan.Drive = 'M';  // the empty tree
     std::string text;
-    AnswerDialog("Disk Warning", [&text](HWND box) {
-        text = ChildTexts(box);
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
     g_view.modified = 0;
-    Command(CMD_READ_DISK);
+    Captions seen = Command(CMD_READ_DISK, {[&text](HWND box) {
+                                text = ChildTexts(box);
+                                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                            }});
+    EXPECT_EQ(seen, Captions{"Disk Warning"});
     EXPECT_NE(text.find("Warning:  No files found on disk \"M:\\\""), std::string::npos) << text;
     EXPECT_EQ(g_currentLabel->NumEntries, 0);
     EXPECT_EQ(g_view.modified, 1);
@@ -222,8 +228,7 @@ TEST_F(DispatchTest, EnterReadsTheDiskAndAnEmptyDiskIsReportedByName) {
 TEST_F(DispatchTest, ArchiveHintScansTheArchivesMembers) {
     if (!Kestrin()) GTEST_SKIP() << "the hints are the same in every edition";
     Start("[tlm5]\r\nDrive=71\r\nDispSub=15\r\nScanArchives=0\r\n");  // G:, the archives
-    AnswerDialog("Archive Scanning Warning", Press(IDOK));
-    Command(CMD_SCAN_ARCHIVES);
+    EXPECT_EQ(Command(CMD_SCAN_ARCHIVES, {Press(IDOK)}), Captions{"Archive Scanning Warning"});
     PumpMessages(400);
     EXPECT_EQ(g_scan.ScanArchives, 1);
     int archivesListed = 0;
@@ -238,13 +243,10 @@ TEST_F(DispatchTest, GoToPageTurnsTheBookletToTheNumberTyped) {
     Start(kViewTestIni);
     Command(CMD_FORMAT_6);
     std::string shown;
-    AnswerDialog("Go To Page...", [&shown](HWND dialog) {
-        char text[16] = "";
-        GetDlgItemTextA(dialog, IDC_GOTO_PAGE, text, sizeof text);
-        shown = text;
-        TypeThenPress(IDC_GOTO_PAGE, "5", IDOK)(dialog);
-    });
-    Command(CMD_GOTO_PAGE);
+    Command(CMD_GOTO_PAGE, {[&shown](HWND dialog) {
+                shown = ControlText(dialog, IDC_GOTO_PAGE);
+                TypeThenPress(IDC_GOTO_PAGE, "5", IDOK)(dialog);
+            }});
     EXPECT_EQ(shown, "0") << "the front cover is shown as page 0";
     EXPECT_EQ(g_view.currentPage, 6);
 }
@@ -254,13 +256,13 @@ TEST_F(DispatchTest, DialogsOpenOnScreenAndRememberWhereTheyWereLeft) {
     g_settings.Windows[WINDOW_ABOUT] = {5000, 5000};
     RECT opened = {};
     std::string texts;
-    AnswerDialog(std::string("About ") + TheEdition().name, [&](HWND dialog) {
-        GetWindowRect(dialog, &opened);
-        texts = ChildTexts(dialog);
-        SetWindowPos(dialog, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
-    });
-    Command(CMD_ABOUT);
+    Captions seen = Command(CMD_ABOUT, {[&](HWND dialog) {
+                                GetWindowRect(dialog, &opened);
+                                texts = ChildTexts(dialog);
+                                SetWindowPos(dialog, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+                                PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+                            }});
+    EXPECT_EQ(seen, Captions{std::string("About ") + TheEdition().name});
     EXPECT_EQ(opened.left, GetSystemMetrics(SM_CXSCREEN) - 100);
     EXPECT_EQ(opened.top, GetSystemMetrics(SM_CYSCREEN) - 100);
     EXPECT_NE(texts.find(std::string(TheEdition().name) + " 4.1"), std::string::npos) << texts;
@@ -285,8 +287,9 @@ TEST_F(DispatchTest, SpreadViewShowsWhatAForcedRepaintWouldAfterEveryPageCommand
             SelectPlacedObject(0);
             RepaintNow(window_);
         }
-        if (step.answer) AnswerDialog("Go To Page...", TypeThenPress(IDC_GOTO_PAGE, step.answer, IDOK));
-        Command(step.command);
+        std::vector<DialogAction> answers;
+        if (step.answer) answers.push_back(TypeThenPress(IDC_GOTO_PAGE, step.answer, IDOK));
+        Command(step.command, answers);
         PumpMessages(100);
         std::string before = WindowPixels(window_), after;
         RepaintNow(window_);

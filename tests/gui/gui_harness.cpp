@@ -28,6 +28,23 @@ std::string EditionIniText() {
     return text.str();
 }
 
+const char* const kFirstStartIni = "first start";
+const char* const kKeepIni = "keep";
+
+namespace {
+
+UINT_PTR g_driveAnswer = 0;
+
+// A first start asks for the drive: the dialog is cancelled (the drive
+// stays "C").
+void CALLBACK CancelDriveDialog(HWND, UINT, UINT_PTR, DWORD) {
+    std::string caption = std::string(TheEdition().mediumWord) + " Drive Selection";
+    HWND dialog = FindWindowA("#32770", caption.c_str());
+    if (dialog && IsWindowVisible(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+}  // namespace
+
 void PumpMessages(int milliseconds) {
     DWORD start = GetTickCount();
     MSG message;
@@ -40,15 +57,12 @@ void PumpMessages(int milliseconds) {
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
 }
 
-const char* const kKeepIni = "keep";
-
 HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {
-    if (iniContents == kKeepIni) {
-        // as the last run wrote it
-    } else if (iniContents) {
-        std::ofstream(IniPath(), std::ios::binary | std::ios::trunc) << iniContents;
-    } else {
+    if (iniContents == kFirstStartIni) {
         DeleteFileA(IniPath().c_str());
+        if (!g_driveAnswer) g_driveAnswer = SetTimer(nullptr, 0, 50, CancelDriveDialog);
+    } else if (iniContents != kKeepIni) {
+        std::ofstream(IniPath(), std::ios::binary | std::ios::trunc) << (iniContents ? iniContents : "[tlm5]\r\nDrive=67\r\n");
     }
     // Every test starts from a fresh process state, as the program does.
     g_view = ViewState();
@@ -72,4 +86,6 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
 void CloseMainWindowInProcess() {
     if (g_win.main && IsWindow(g_win.main)) DestroyWindow(g_win.main);
     PumpMessages(50);
+    if (g_driveAnswer) KillTimer(nullptr, g_driveAnswer);
+    g_driveAnswer = 0;
 }

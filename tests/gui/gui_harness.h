@@ -7,14 +7,16 @@
 
 using AfterCreateHook = void (*)(HWND window);
 
-// Start with the INI file as the last run left it.
-extern const char* const kKeepIni;
-
-// Writes the edition INI (null deletes it, kKeepIni keeps it), creates the main window with the
-// given command-line text, calls afterCreate (before any message has been
-// dispatched) and pumps messages until the start-up continuation has shown it.
+// Writes the edition INI, creates the main window with the given
+// command-line text, calls afterCreate (before any message has been
+// dispatched) and pumps messages until the start-up continuation has shown
+// it. Null writes an INI that knows the drive, so that no drive dialog
+// opens; kFirstStartIni (no INI at all) opens it, and the test must answer
+// it; kKeepIni starts on the INI the last window wrote.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
                               AfterCreateHook afterCreate = nullptr);
+extern const char* const kFirstStartIni;
+extern const char* const kKeepIni;
 
 // The edition INI file's text as it is now (empty when there is none).
 std::string EditionIniText();

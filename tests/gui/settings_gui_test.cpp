@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(SettingsWindowTest, WithoutAnIniTheDriveIsCAndTheDriveDialogIsAskedFor) {
-    Start(nullptr);
+    Start(kFirstStartIni);
     EXPECT_EQ(g_scan.Drive, 'C');
     EXPECT_EQ(g_driveCommands, 1);
     EXPECT_EQ(g_labelCount, TheEdition().labelCount);
@@ -81,7 +81,7 @@ TEST_F(SettingsWindowTest, AStoredDriveIsUsedWithoutAsking) {
 }
 
 TEST_F(SettingsWindowTest, LoadedSettingsReachTheWindowAndTheLabels) {
-    Start("[tlm5]\r\nWindScale=75\r\nBackColor=255\r\nLabels=4\r\nColumns0=-5\r\nComment0=%volumename%\r\n"
+    Start("[tlm5]\r\nDrive=67\r\nWindScale=75\r\nBackColor=255\r\nLabels=4\r\nColumns0=-5\r\nComment0=%volumename%\r\n"
           "Exts0=2\r\nNumExclude=1\r\nExclude0=.TMP\r\n");
     EXPECT_DOUBLE_EQ(g_view.windowScale, 0.75);
     EXPECT_EQ(g_settings.BackColor, 255u);
@@ -104,7 +104,7 @@ TEST_F(SettingsWindowTest, LoadedSettingsReachTheWindowAndTheLabels) {
 }
 
 TEST_F(SettingsWindowTest, DestructionSavesPositionAndLooksAndFreesTheRecords) {
-    Start("[tlm5]\r\nColumns0=6\r\nExts0=1\r\nExtName0_0=txt\r\nExtName0_1=kept\r\nNumExclude=1\r\n"
+    Start("[tlm5]\r\nDrive=67\r\nColumns0=6\r\nExts0=1\r\nExtName0_0=txt\r\nExtName0_1=kept\r\nNumExclude=1\r\n"
           "Exclude0=.BAK\r\nStranger=1\r\n");
     SetWindowPos(window_, nullptr, 37, 29, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     PumpMessages(20);
@@ -132,7 +132,7 @@ TEST_F(SettingsWindowTest, DestructionSavesPositionAndLooksAndFreesTheRecords) {
 }
 
 TEST_F(SettingsWindowTest, ResetToDefaultsReachesEveryLabel) {
-    Start("[tlm5]\r\nColumns0=6\r\nSortMode0=2\r\nComment0=mine\r\nDispSub=3\r\nExts0=1\r\n");
+    Start("[tlm5]\r\nDrive=67\r\nColumns0=6\r\nSortMode0=2\r\nComment0=mine\r\nDispSub=3\r\nExts0=1\r\n");
     for (int i = 0; i < g_labelCount; ++i) g_labelRecords[i].Columns = 5;
     g_view.modified = 0;
     SendMessageA(window_, WM_COMMAND, CMD_RESET_DEFAULTS, 0);

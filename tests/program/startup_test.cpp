@@ -97,7 +97,7 @@ TEST_P(ProgramTest, CtrlXEndsWithExitCodeZero) {
 
 TEST_P(ProgramTest, SmallScreenSavedPositionBeyondTheScreenIsPulledBack) {
     if (!OnSmallScreen()) GTEST_SKIP() << "runs on the 1024 x 768 screen only";
-    Start("[tlm5]\r\nMainWindowX=5000\r\nMainWindowY=5000\r\n");
+    Start("[tlm5]\r\nDrive=67\r\nMainWindowX=5000\r\nMainWindowY=5000\r\n");
     RECT rect;
     ASSERT_TRUE(GetWindowRect(run_.window, &rect));
     EXPECT_EQ(rect.left, 924);
@@ -106,7 +106,7 @@ TEST_P(ProgramTest, SmallScreenSavedPositionBeyondTheScreenIsPulledBack) {
 
 TEST_P(ProgramTest, SmallScreenNegativeSavedPositionPlacesTheWindowAtZero) {
     if (!OnSmallScreen()) GTEST_SKIP() << "runs on the 1024 x 768 screen only";
-    Start("[tlm5]\r\nMainWindowX=-300\r\nMainWindowY=-7\r\n");
+    Start("[tlm5]\r\nDrive=67\r\nMainWindowX=-300\r\nMainWindowY=-7\r\n");
     RECT rect;
     ASSERT_TRUE(GetWindowRect(run_.window, &rect));
     EXPECT_EQ(rect.left, 0);
@@ -114,7 +114,7 @@ TEST_P(ProgramTest, SmallScreenNegativeSavedPositionPlacesTheWindowAtZero) {
 }
 
 TEST_P(ProgramTest, ExitWritesTheWindowPositionBack) {
-    Start("[tlm5]\r\nMainWindowX=40\r\nMainWindowY=30\r\n");
+    Start("[tlm5]\r\nDrive=67\r\nMainWindowX=40\r\nMainWindowY=30\r\n");
     DWORD code = 1;
     ASSERT_TRUE(CloseProgram(&run_, &code));
     std::string ini;

@@ -32,7 +32,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "labeldrive: %s\n", error.c_str());
         return 1;
     }
-    Settle(1500);
+    // A first start's drive dialog would cover the window and stop the close.
+    CancelDriveDialog(run, 1500);
+    Settle(200);
     bool captured = CaptureWindow(run.window, argv[3]);
     int boxes = CountBadStuffBoxes(run);
     DWORD code = 0;

@@ -27,16 +27,10 @@
 #include "editions/command_ids.h"
 #include "shell/win32/dispatch.h"
 #include "tests/bench/bench_tree.h"
+#include "tests/bench/win32/bench_clock.h"
 #include "tests/support/wine_drive.h"
 
 namespace {
-
-double Now() {
-    LARGE_INTEGER count, frequency;
-    QueryPerformanceCounter(&count);
-    QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 bool WriteBytes(const std::string& path, const std::string& bytes, uint32_t size) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);

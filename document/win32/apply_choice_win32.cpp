@@ -1,0 +1,36 @@
+#include "document/win32/apply_choice_win32.h"
+
+#include "catalog/labels.h"
+#include "document/apply_target.h"
+#include "document/object_list.h"
+#include "document/string_object.h"
+#include "document/win32/style_dialogs_win32.h"
+#include "editions/command_ids.h"
+#include "render/win32/font_heights_win32.h"
+
+void RequestApply(HWND dialog) {
+    HWND main = GetAncestor(dialog, GA_ROOTOWNER);
+    if (main && main != dialog) SendMessageA(main, WM_COMMAND, CMD_APPLY, 0);
+}
+
+bool ApplyChooserChoice(HWND) {
+    switch (g_applyTarget) {
+    case APPLY_LABEL_FONT:
+        g_currentLabel->LayoutValid = 0;
+        MeasureLabelFontHeights(g_currentLabel);
+        return true;
+    case APPLY_COLOR:
+        return true;
+    case APPLY_FONTS_DIALOG:
+        return ApplyOpenFontsDialog();
+    case APPLY_STRING_FONT: {
+        PlacedObject* object = SelectedObject(g_currentLabel);
+        if (object && object->rec.Type == OBJECT_STRING && object->rec.AutoSize) AutoSizeString(&object->rec);
+        return object != nullptr;
+    }
+    case APPLY_STRING_DIALOG:
+        return ApplyOpenStringDialog();
+    default:
+        return false;
+    }
+}

@@ -1,13 +1,16 @@
-// The start-up continuation posts the command-line request to the window.
+// The start-up continuation posts the command-line request to the window,
+// which carries it out: a file that does not load is reported by name.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 #include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
+#include "tests/gui/dialog_script.h"
 #include "tests/gui/gui_harness.h"
 
 namespace {
@@ -38,8 +41,10 @@ protected:
 };
 
 TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
+    DialogScript answers({});
     ASSERT_NE(StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands), nullptr);
-    PumpMessages(100);
+    PumpMessages(400);
+    EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."});
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 1);
     EXPECT_EQ(g_view.commandLineFile, "C:\\My Labels\\summer disk.KSB");
@@ -66,8 +71,10 @@ TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
 }
 
 TEST_F(CommandLineStartTest, PrintLabelRequest) {
+    DialogScript answers({});
     ASSERT_NE(StartMainWindowInProcess(nullptr, "-printlabel Z:\\tmp\\a.KSB", RecordCommands), nullptr);
-    PumpMessages(100);
+    PumpMessages(400);
+    EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."}) << "nothing printed";
     EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 1);
     EXPECT_EQ(g_view.commandLineFile, "Z:\\tmp\\a.KSB");
 }

@@ -19,6 +19,8 @@ struct Answers {
     int fileDialogs = 0;
     std::string folder, offered;   // where the last file dialog started, the name it offered
     std::string boxes;             // "title: text" of every message box, one a line
+    int guard = IDOK;              // the unsaved-label warning's answer: "&Discard Label"
+    int warnings = 0;              // how often it asked
 };
 inline Answers g_answers;
 // The file dialog last answered: the timer may fire again before it closes.
@@ -61,6 +63,13 @@ inline void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
             SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(g_answers.name.c_str()));
             PostMessageA(dialog, WM_COMMAND, IDOK, 0);
         }
+        return;
+    }
+    HWND warning = FindWindowA(nullptr, "Warning");
+    if (warning && IsWindowVisible(warning) && warning != g_answeredDialog) {
+        g_answeredDialog = warning;
+        ++g_answers.warnings;
+        PostMessageA(warning, WM_COMMAND, static_cast<WPARAM>(g_answers.guard), 0);
         return;
     }
     for (const char* title : {"Disk Error", "Template Error", "Unable to load..."}) {

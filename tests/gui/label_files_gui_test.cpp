@@ -145,7 +145,7 @@ TEST_F(LabelFilesGuiTest, FilesThatCannotBeWrittenOrReadChangeNothing) {
         g_answers.boxes.clear();
         g_answers.name = bad;
         EXPECT_FALSE(Answered([&] { return OpenBodyCommand(window_); }));
-        EXPECT_EQ(g_answers.boxes, "Disk Error: Error Loading Body\n");
+        EXPECT_EQ(g_answers.boxes, "Disk Error: Error Loading Body\n") << "after the label was discarded";
         EXPECT_EQ(DumpCatalog(g_currentLabel), sample);
         EXPECT_STREQ(g_currentLabel->Comment, "unsaved");
         EXPECT_EQ(g_view.bodyPath, good);

@@ -31,6 +31,8 @@ struct DialogRun {
     std::string filters[2];   // the file type list
     int failureBoxes = 0;
     std::string failureText;
+    int stringDialogs = 0;
+    int stringAnswer = IDOK;  // how the string's dialog is closed
 };
 DialogRun g_run;
 
@@ -55,6 +57,13 @@ void CALLBACK AnswerDialogs(HWND, UINT, UINT_PTR, DWORD) {
         }
         SendMessageA(open, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(g_run.answer.c_str()));
         PostMessageA(open, WM_COMMAND, IDOK, 0);
+        return;
+    }
+    // Insert String ends in the string's dialog: its OK keeps the string.
+    HWND text = FindWindowA(nullptr, "String Entry and Modification");
+    if (text && IsWindowVisible(text)) {
+        ++g_run.stringDialogs;
+        PostMessageA(text, WM_COMMAND, static_cast<WPARAM>(g_run.stringAnswer), 0);
         return;
     }
     HWND failure = FindWindowA(nullptr, "Image Load Failure...");
@@ -122,6 +131,12 @@ protected:
 
 TEST_F(ObjectsGuiTest, InsertStringPlacesEditMeSizedToItsTextAndCentred) {
     g_view.modified = 0;
+    g_run.stringAnswer = IDCANCEL;
+    Command(CMD_INSERT_STRING);
+    EXPECT_EQ(g_run.stringDialogs, 1);
+    EXPECT_EQ(g_currentLabel->NumObjects, 0) << "Cancel in the string's dialog takes the new string away";
+    EXPECT_EQ(g_view.modified, 0);
+    g_run.stringAnswer = IDOK;
     Command(CMD_INSERT_STRING);
     ASSERT_EQ(g_currentLabel->NumObjects, 1);
     const ObjectRecord& s = g_currentLabel->Objects[0].rec;

@@ -61,6 +61,13 @@ bool OpenWebPage(bool homePage) {
 
 bool OpenHelp(HWND window, bool search) {
     std::string path = HelpFilePath(TheEdition(), InstallFolder(ProgramFolder().c_str()));
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // The help engine would say nothing useful: name the file looked for.
+        std::string text = "The help file \"" + path + "\" cannot be found.";
+        MessageBoxA(window, text.c_str(), "Help", MB_OK | MB_ICONERROR);
+        return false;
+    }
     return WinHelpA(window, path.c_str(), search ? HELP_FINDER : HELP_CONTEXT,
                     search ? 0 : kHelpContentsContext) != 0;
 }

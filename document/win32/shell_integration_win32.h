@@ -17,7 +17,8 @@ bool OpenDocument(const char* target, int show);
 // The vendor's home page (false: the update page) in the browser.
 bool OpenWebPage(bool homePage);
 
-// The help file: its contents topic, or (search) the finder.
+// The help file: its contents topic, or (search) the finder. A help file
+// that is not there is reported by name.
 bool OpenHelp(HWND window, bool search);
 
 // The folder the running program file lies in, no trailing backslash.

@@ -4,6 +4,7 @@
 
 #include "catalog/labels.h"
 #include "document/program_settings.h"
+#include "document/shell_integration.h"
 #include "document/win32/dialog_position_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
@@ -114,6 +115,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         SetWindowTextA(dialog, text);
         std::snprintf(text, sizeof text, "%s %s", name, "4.1");
         SetDlgItemTextA(dialog, IDC_ABOUT_NAME, text);
+        SetDlgItemTextA(dialog, IDC_ABOUT_WEB, WebPageAddress(TheEdition(), true).c_str());
         SetFocus(GetDlgItem(dialog, IDOK));
         return FALSE;
     }

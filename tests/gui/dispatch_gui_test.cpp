@@ -14,10 +14,14 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
+#include "catalog/text_field.h"
 #include "document/program_settings.h"
+#include "document/shell_integration.h"
+#include "document/win32/shell_integration_win32.h"
 #include "editions/command_ids.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
+#include "render/label_geometry.h"
 #include "shell/command_table.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
@@ -59,6 +63,12 @@ DialogAction TypeThenPress(int edit, const std::string& text, int control) {
 }
 
 using Captions = std::vector<std::string>;
+
+Captions g_shellOpened;
+INT_PTR RecordShellOpen(const char* target, int) {
+    g_shellOpened.push_back(target);
+    return 33;
+}
 
 std::string DumpNames(const ZIPINFO* list) {
     std::string out;
@@ -177,16 +187,99 @@ TEST_F(DispatchTest, GuardCancelKeepsTheLabelAndTheProgram) {
     Start(kViewTestIni);
     AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {100, -100, 200, -150});
     g_view.modified = 1;
-    for (int command : {CMD_NEW, CMD_READ_DISK, CMD_EXIT}) {
+    CopyField(g_settings.Recent[0], "C:\\labels\\other.KSB");
+    for (int command : {CMD_NEW, CMD_RECENT_1, CMD_READ_DISK, CMD_EXIT}) {
         SCOPED_TRACE(command);
         EXPECT_EQ(Command(command, {Press(IDCANCEL)}), Captions{"Warning"});
         ASSERT_TRUE(IsWindow(window_));
         EXPECT_EQ(g_currentLabel->NumObjects, 1);
         EXPECT_EQ(g_view.modified, 1);
     }
+    // "&Save Label" goes on only when the label was saved.
+    Captions seen = Command(CMD_EXIT, {Press(IDC_SAVE_LABEL), Press(IDCANCEL)});
+    EXPECT_EQ(seen, (Captions{"Warning", TheEdition().saveBodyCaption}));
+    ASSERT_TRUE(IsWindow(window_)) << "a Save As that wrote nothing keeps the program";
+    EXPECT_EQ(g_currentLabel->NumObjects, 1);
     Command(CMD_NEW, {Press(IDOK)});
     EXPECT_EQ(g_currentLabel->NumObjects, 0) << "Discard Label goes on";
     EXPECT_EQ(g_view.modified, 0);
+}
+
+TEST_F(DispatchTest, NewForgetsTheFileNameAndClearLabelKeepsIt) {
+    Start(kViewTestIni);
+    g_view.bodyPath = "C:\\labels\\disk.KSB";
+    // "Cle&ar Label" highlighted in a Body menu, then chosen.
+    SendMessageA(window_, WM_MENUSELECT, MAKEWPARAM(CMD_NEW, MF_STRING), reinterpret_cast<LPARAM>(g_menus.bodyPopup));
+    SendMessageA(window_, WM_COMMAND, CMD_NEW, 0);
+    EXPECT_EQ(g_view.bodyPath, "C:\\labels\\disk.KSB");
+    SendMessageA(window_, WM_COMMAND, MAKEWPARAM(CMD_NEW, 1), 0);  // Ctrl+N
+    EXPECT_EQ(g_view.bodyPath, "") << "the next Save asks for a name";
+}
+
+TEST_F(DispatchTest, CommandsAndDoubleClicksReachTheirDialogs) {
+    if (!Kestrin()) GTEST_SKIP() << "the wiring is the same in every edition";
+    Start("[tlm5]\r\nDrive=69\r\nDispSub=15\r\nZoom=1\r\nLabels=12\r\nLblFmt0=6\r\n");  // E:, a booklet
+    Command(CMD_READ_DISK);
+    AddObject(OBJECT_STRING, 1, LAYER_ABOVE, {100, -100, 200, -150});
+    SelectPlacedObject(0);
+    const EditionProfile& e = TheEdition();
+    const std::string medium = e.mediumWord, name = e.name;
+    struct Case {
+        int command;
+        std::string caption;
+    } cases[] = {
+        {CMD_SELECT_DRIVE, medium + " Drive Selection"},
+        {CMD_EXCLUDE_INCLUDE, "Exclude/Include Files Containing..."},
+        {CMD_CHOOSE_SUBDIRS, "Subdirectory Selection"},
+        {CMD_EDIT_FILES, "Files and Folders Editor"},
+        {CMD_EDIT_COMMENT, medium + " Comment Entry"},
+        {CMD_EDIT_SPINE_TEXT, name + " Label"},
+        {CMD_FONTS_COLORS, "Fonts And Colors"},
+        {CMD_BODY_BKGND_COLOR, "Color"},
+        {CMD_SPINE_BKGND_COLOR, "Color"},
+        {CMD_SPINE_FONT_COLOR, "Color"},
+        {CMD_SPINE_FONT, "Font"},
+        {CMD_CUSTOMIZE_INITIALS, "Customize Initials"},
+        {CMD_MODIFY_TEXT, "String Entry and Modification"},
+        {CMD_STRING_FONT, "Font"},
+        {CMD_STRING_COLOR, "Color"},
+        {CMD_STRING_SOLID, "Color"},
+        {CMD_PRINTER_SETUP, "Printer Setup"},
+        {CMD_PRINT, "Print"},
+        {CMD_OPEN, e.loadBodyCaption},
+        {CMD_SAVE_AS, e.saveBodyCaption},
+        {CMD_GOTO_PAGE, "Go To Page..."},
+        {CMD_HELP_CONTENTS, "Help"},
+        {CMD_ABOUT, "About " + name},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        Captions seen = Command(c.command);  // each is cancelled
+        ASSERT_FALSE(seen.empty());
+        EXPECT_EQ(seen[0].compare(0, c.caption.size(), c.caption), 0) << seen[0];
+    }
+    EXPECT_EQ(g_currentLabel->NumObjects, 1);
+    // The web commands and the About box's button go to the shell.
+    SetShellOpenHook(RecordShellOpen);
+    Command(CMD_WEB_SITE);
+    Command(CMD_CHECK_NEW_VERSION);
+    Command(CMD_ABOUT, {[](HWND about) {
+                PostMessageA(about, WM_COMMAND, IDC_ABOUT_WEB, 0);
+                PostMessageA(about, WM_COMMAND, IDOK, 0);
+            }});
+    SetShellOpenHook(nullptr);
+    EXPECT_EQ(g_shellOpened, (Captions{WebPageAddress(e, true), WebPageAddress(e, false), WebPageAddress(e, true)}));
+    // A double click on the spine asks for its text.
+    DialogScript script({});
+    LabelRect spines[2];
+    ASSERT_GT(SpineRegions(e, 1, spines), 0);
+    PageOrigin(g_currentLabel, 1);
+    const ZIPINFO& label = *g_currentLabel;
+    DoubleClickAt(window_, {label.LabelOriginX + (spines[0].left + spines[0].right) / 2,
+                            label.LabelOriginY + (spines[0].top + spines[0].bottom) / 2});
+    PumpMessages(500);
+    ASSERT_EQ(script.seen().size(), 1u);
+    EXPECT_EQ(script.seen()[0].compare(0, name.size() + 6, name + " Label"), 0) << script.seen()[0];
 }
 
 TEST_F(DispatchTest, ATemplateReadLeavesNothingSelected) {

@@ -23,10 +23,7 @@
 namespace {
 
 const char kPrintCaption[] = "Print";
-SizeWarningHook g_sizeWarningHook = nullptr;
-
 bool AskSizeWarning(HWND owner) {
-    if (g_sizeWarningHook) return g_sizeWarningHook(owner);
     return ShowHint(owner, "Printout Size Warning",
                     "The label doesn't fit completely in your printer's printable region.\n"
                     "It may or may not print out correctly.\n"
@@ -140,7 +137,6 @@ bool RunJob(HDC dc, const PrintRequest& request, const PrintDialogAnswer& answer
 
 }  // namespace
 
-void SetSizeWarningHook(SizeWarningHook hook) { g_sizeWarningHook = hook; }
 
 bool PrintLabel(HWND owner, int what) {
     const EditionProfile& edition = TheEdition();

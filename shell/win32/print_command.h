@@ -19,7 +19,3 @@ bool PrintOnContext(HWND owner, int what, const PrintDialogAnswer& answer, const
 // was when the dialog opened.
 bool PrinterSetupDialog(HWND owner);
 
-// The "Printout Size Warning" question: true for "Print On Separate".
-// Tests answer it here; null asks through the hint dialog.
-using SizeWarningHook = bool (*)(HWND owner);
-void SetSizeWarningHook(SizeWarningHook hook);

@@ -55,7 +55,6 @@ protected:
         before_ = PdfFiles(PdfFolder(kMarginQueue));
     }
     void TearDown() override {
-        SetSizeWarningHook(nullptr);
         SetPrintDialogHook(nullptr);
         if (g_win.main && IsWindow(g_win.main)) CloseMainWindowInProcess();
         ForgetKeptDeviceMode();
@@ -117,13 +116,17 @@ TEST_F(PrintTest, CancelPrintsNothingAndChangesNothing) {
 TEST_F(PrintTest, SizeWarningIsAskedOnceBeforeTheJobAndRemembered) {
     if (Skip(EDITION_KESTRIN)) GTEST_SKIP() << "Kestrin's question";
     Start(kOnMarginQueue + "PrinterOrientation=1\r\nWindScale=75\r\n");
-    SizeWarningRecorder::Reset(true);  // "Print On Separate"
-    SetSizeWarningHook(SizeWarningRecorder::Ask);
-    DialogScript script({ClickOk});
+    double scaleWhenAsked = 0;
+    int paintingWhenAsked = -1;
+    DialogScript script({ClickOk, [&](HWND hint) {
+                             scaleWhenAsked = g_view.windowScale;
+                             paintingWhenAsked = g_view.paintingEnabled;
+                             ClickControl(hint, IDOK);  // "Print On Separate"
+                         }});
     EXPECT_TRUE(PrintLabel(window_, 0));
-    EXPECT_EQ(SizeWarningRecorder::asks, 1);
-    EXPECT_DOUBLE_EQ(SizeWarningRecorder::scaleWhenAsked, 0.75);
-    EXPECT_EQ(SizeWarningRecorder::paintingWhenAsked, 1);
+    EXPECT_EQ(script.seen(), (std::vector<std::string>{"Print", "Printout Size Warning"}));
+    EXPECT_DOUBLE_EQ(scaleWhenAsked, 0.75);
+    EXPECT_EQ(paintingWhenAsked, 1);
     EXPECT_EQ(PrintedPages(), 2);
     CloseMainWindowInProcess();
     EXPECT_NE(EditionIniText().find("MultiPage=1\r\n"), std::string::npos);

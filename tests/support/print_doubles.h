@@ -1,33 +1,12 @@
-// Doubles of the print command's two seams: the "Printout Size Warning"
-// question (answers as told and notes how the window stood when asked)
-// and a print dialog that answers OK with a context of no printer, a
-// memory context over a white bitmap on which StartDoc fails.
+// A double of the print command's dialog seam: a print dialog that answers
+// OK with a context of no printer, a memory context over a white bitmap on
+// which StartDoc fails.
 #pragma once
 #include <windows.h>
 
 #include <cstring>
 
 #include "render/win32/print_dialog_win32.h"
-#include "shell/view_state.h"
-
-struct SizeWarningRecorder {
-    static inline int asks = 0;
-    static inline bool answer = false;
-    static inline double scaleWhenAsked = 0;
-    static inline int paintingWhenAsked = -1;
-    static bool Ask(HWND) {
-        ++asks;
-        scaleWhenAsked = g_view.windowScale;
-        paintingWhenAsked = g_view.paintingEnabled;
-        return answer;
-    }
-    static void Reset(bool answerWith) {
-        asks = 0;
-        answer = answerWith;
-        scaleWhenAsked = 0;
-        paintingWhenAsked = -1;
-    }
-};
 
 struct PaperlessPrintDialog {
     static constexpr int kSide = 64;

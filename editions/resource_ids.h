@@ -29,12 +29,12 @@
 #define IDM_DISK_SIZE        191
 
 /* Controls of the message dialogs. */
-#define IDC_HINT_MESSAGE     1201
-#define IDC_HINT_HIDE        1202
-#define IDC_SAVE_LABEL       1203
-#define IDC_GOTO_PAGE        1204
-#define IDC_ABOUT_NAME       1205
-#define IDC_ABOUT_WEB        1206
+#define IDC_HINT_MESSAGE     1301
+#define IDC_HINT_HIDE        1302
+#define IDC_SAVE_LABEL       1303
+#define IDC_GOTO_PAGE        1304
+#define IDC_ABOUT_NAME       1305
+#define IDC_ABOUT_WEB        1306
 
 #define IDC_TOOLBAR          1234
 #define IDC_STATUSBAR        4321

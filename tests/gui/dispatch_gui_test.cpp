@@ -259,6 +259,9 @@ TEST_F(DispatchTest, CommandsAndDoubleClicksReachTheirDialogs) {
         EXPECT_EQ(seen[0].compare(0, c.caption.size(), c.caption), 0) << seen[0];
     }
     EXPECT_EQ(g_currentLabel->NumObjects, 1);
+    // A disk size item's text without "&" becomes the capacity text.
+    Command(CMD_DISK_SIZE_2000);
+    EXPECT_STREQ(g_settings.Number, "2,000");
     // The web commands and the About box's button go to the shell.
     SetShellOpenHook(RecordShellOpen);
     Command(CMD_WEB_SITE);

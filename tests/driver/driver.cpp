@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/driver/host_files.h"
+
 namespace {
 
 struct CaptionSearch {
@@ -66,6 +68,7 @@ std::string EditionIniPath(const std::string& edition) {
 
 bool WriteEditionIni(const std::string& edition, const char* contents) {
     std::string path = EditionIniPath(edition);
+    MakeWritable(path);  // a killed read-only test may have left it so
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << (contents ? contents : "[tlm5]\r\nDrive=67\r\n");
     return static_cast<bool>(out);

@@ -12,6 +12,7 @@
 #include "shell/win32/report_win32.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
+#include "tests/driver/host_files.h"
 
 namespace {
 std::string IniPath() {
@@ -73,6 +74,7 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     if (!RegisterMainWindowClass(instance)) return nullptr;
     HWND window = CreateMainWindow(instance);
     if (!window) return nullptr;
+    if (iniContents != kKeepIni) MakeWritable(IniPath());  // a killed read-only test may have left it so
     g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(113));
     g_view.commandLine = commandLine ? commandLine : "";
     if (afterCreate) afterCreate(window);

@@ -57,7 +57,7 @@ class SettingsProgramTest : public testing::TestWithParam<const char*> {
 protected:
     void TearDown() override {
         KillProgram(&run_);
-        MakeFileWritable(EditionIniPath(GetParam()));
+        MakeWritable(EditionIniPath(GetParam()));
     }
     // Starts the edition on the INI text, closes it and returns what it wrote.
     std::string RunOn(const std::string& ini) {
@@ -167,7 +167,8 @@ TEST_P(SettingsProgramTest, WithoutAnIniTheProgramStartsAndWritesAFullOne) {
 TEST_P(SettingsProgramTest, AReadOnlyIniIsLeftAsItIsAndTheProgramExitsCleanly) {
     const std::string original = "[tlm5]\r\nColumns0=5\r\nDrive=68\r\n";
     ASSERT_TRUE(WriteEditionIni(GetParam(), original.c_str()));
-    if (!MakeFileReadOnly(EditionIniPath(GetParam()))) GTEST_SKIP() << "this host cannot make the file read-only";
+    std::string cannot = MakeReadOnly(EditionIniPath(GetParam()));
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
     std::string error;
     ASSERT_TRUE(StartEdition(&run_, GetParam(), "", &error)) << error;
     DWORD code = 1234;

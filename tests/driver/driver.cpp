@@ -130,8 +130,10 @@ bool WaitForMainWindow(ProgramRun* run, std::string* error, int timeoutMs) {
         EnumWindows(FindOnDesktop, reinterpret_cast<LPARAM>(&data));
         if (data.found && IsWindowVisible(data.found)) {
             run->window = data.found;
-            Settle(200);
-            return true;
+            if (WaitUntilHandled(run->window)) return true;
+            *error = edition + ": the window did not take its first messages";
+            KillProgram(run);
+            return false;
         }
         if (WaitForSingleObject(run->process.hProcess, 0) == WAIT_OBJECT_0) {
             DWORD code = 0;
@@ -278,9 +280,43 @@ int ToolbarState(HWND toolbar, int command) {
 
 void SendCommand(HWND window, int command) { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
+namespace {
+
+// Input goes to the foreground window's thread: it must be in front and
+// have handled its activation before the input is sent.
+void BringToFront(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    DWORD start = GetTickCount();
+    while (GetForegroundWindow() != top && GetTickCount() - start < 5000) Sleep(10);
+    WaitUntilHandled(window);
+}
+
+}  // namespace
+
+bool WaitUntilHandled(HWND window, int timeoutMs) {
+    RECT corner = {0, 0, 1, 1};
+    InvalidateRect(window, &corner, FALSE);
+    DWORD start = GetTickCount();
+    RECT update;
+    while (IsWindow(window) && GetUpdateRect(window, &update, FALSE)) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+bool WaitUntilGone(HWND window, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (IsWindow(window)) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
-    SetForegroundWindow(window);
-    Settle(100);
+    BringToFront(window);
     std::vector<INPUT> inputs;
     auto add = [&inputs](WORD vk, bool up) {
         INPUT input = {};
@@ -294,22 +330,20 @@ void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
     add(key, true);
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) add(*it, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Settle(200);
+    WaitUntilHandled(window);
 }
 
 void ClickClient(HWND window, int x, int y) {
-    SetForegroundWindow(window);
-    Settle(100);
+    BringToFront(window);
     POINT point = {x, y};
     ClientToScreen(window, &point);
     SetCursorPos(point.x, point.y);
-    Settle(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
-    Settle(300);
+    WaitUntilHandled(window);
 }
 
 int CountBadStuffBoxes(const ProgramRun& run) { return SearchCaption(run, "BAD STUFF").count; }
@@ -318,19 +352,7 @@ HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int ti
     DWORD start = GetTickCount();
     do {
         if (HWND found = SearchCaption(run, caption).first) return found;
-        Settle(50);
+        Sleep(50);
     } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
     return nullptr;
-}
-
-void Settle(int milliseconds) {
-    DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
 }

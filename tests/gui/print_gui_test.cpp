@@ -110,7 +110,8 @@ TEST_F(PrintTest, CancelPrintsNothingAndChangesNothing) {
     EXPECT_EQ(std::memcmp(&settings, &g_settings, sizeof settings), 0);
     EXPECT_DOUBLE_EQ(g_view.windowScale, 0.75);
     EXPECT_EQ(g_view.paintingEnabled, 1);
-    EXPECT_TRUE(WaitForNewPdfs(PdfFolder(kMarginQueue), before_, TheEdition().name, 0, 3000).empty());
+    ASSERT_TRUE(MarkerJobPrinted(kMarginQueue, 30000));
+    EXPECT_TRUE(WaitForNewPdfs(PdfFolder(kMarginQueue), before_, TheEdition().name, 0, 0).empty());
 }
 
 TEST_F(PrintTest, SizeWarningIsAskedOnceBeforeTheJobAndRemembered) {

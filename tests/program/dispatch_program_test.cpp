@@ -17,7 +17,7 @@ TEST(DispatchProgramTest, ExitPostedWhileAboutIsOpenWaitsForIt) {
     HWND about = FindProgramWindow(run, "About Kestrin");
     ASSERT_NE(about, nullptr);
     PostMessageA(run.window, WM_COMMAND, CMD_EXIT, 0);
-    Settle(500);
+    ASSERT_TRUE(WaitUntilHandled(run.window));  // the Exit was taken off the queue
     EXPECT_TRUE(IsWindow(run.window)) << "the program ended under its open About box";
     EXPECT_TRUE(IsWindow(about));
     PostMessageA(about, WM_COMMAND, IDOK, 0);

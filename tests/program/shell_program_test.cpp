@@ -138,10 +138,12 @@ TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunnin
     ASSERT_NE(box, nullptr);
     EXPECT_NE(ChildTexts(box).find(missing), std::string::npos);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    Settle(1000);
+    ASSERT_TRUE(WaitUntilGone(box));
+    ASSERT_TRUE(WaitUntilHandled(run_.window));
     EXPECT_TRUE(IsWindow(run_.window)) << "a load that failed does not exit";
-    EXPECT_EQ(FindProgramWindow(run_, "Print", 500), nullptr);
-    EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 500).empty());
+    EXPECT_EQ(FindProgramWindow(run_, "Print", 0), nullptr);
+    ASSERT_TRUE(MarkerJobPrinted("LabelPDF", 60000));
+    EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 0).empty());
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
         HWND window = CreateWindowExA(0, "STATIC", "warmup", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
                                       nullptr, nullptr);
         ShowWindow(window, SW_SHOW);
-        Settle(100);
+        UpdateWindow(window);
         DestroyWindow(window);
         return 0;
     }
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     }
     // A first start's drive dialog would cover the window and stop the close.
     CancelDriveDialog(run, 1500);
-    Settle(200);
+    WaitUntilHandled(run.window);  // painted where the dialog was
     bool captured = CaptureWindow(run.window, argv[3]);
     int boxes = CountBadStuffBoxes(run);
     DWORD code = 0;

@@ -42,8 +42,9 @@ protected:
 
 TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
     DialogScript answers({});
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands), nullptr);
-    PumpMessages(400);
+    HWND window = StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(PumpUntilHandled(window));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."});
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 1);
@@ -54,15 +55,17 @@ TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
 }
 
 TEST_F(CommandLineStartTest, TemplateAndPrintRequests) {
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-template A:\\Kestrin.KST", RecordCommands), nullptr);
-    PumpMessages(100);
+    HWND window = StartMainWindowInProcess(nullptr, "-template A:\\Kestrin.KST", RecordCommands);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(PumpUntilHandled(window));
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 1);
     EXPECT_EQ(g_view.commandLineFile, "A:\\Kestrin.KST");
 }
 
 TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label", RecordCommands), nullptr);
-    PumpMessages(100);
+    HWND window = StartMainWindowInProcess(nullptr, "-label", RecordCommands);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(PumpUntilHandled(window));
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 0);
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 0);
@@ -71,12 +74,18 @@ TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
 }
 
 TEST_F(CommandLineStartTest, PrintLabelRequest) {
+    // A fresh name in the temporary folder: surely no file there.
+    char folder[MAX_PATH], missing[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    ASSERT_NE(GetTempFileNameA(folder, "lbl", 0, missing), 0u);
+    DeleteFileA(missing);
     DialogScript answers({});
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-printlabel Z:\\tmp\\a.KSB", RecordCommands), nullptr);
-    PumpMessages(400);
+    HWND window = StartMainWindowInProcess(nullptr, (std::string("-printlabel ") + missing).c_str(), RecordCommands);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(PumpUntilHandled(window));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."}) << "nothing printed";
     EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 1);
-    EXPECT_EQ(g_view.commandLineFile, "Z:\\tmp\\a.KSB");
+    EXPECT_EQ(g_view.commandLineFile, missing);
 }
 
 }  // namespace

@@ -58,7 +58,23 @@ void PumpMessages(int milliseconds) {
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
 }
 
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+        PumpMessages(0);
+    }
+    return true;
+}
+
+bool PumpUntilHandled(HWND window, int timeoutMs) {
+    RECT corner = {0, 0, 1, 1}, update;
+    InvalidateRect(window, &corner, FALSE);
+    return PumpUntil([&] { return !IsWindow(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
+}
+
 HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {
+    if (iniContents != kKeepIni) MakeWritable(IniPath());  // a killed read-only test may have left it so
     if (iniContents == kFirstStartIni) {
         DeleteFileA(IniPath().c_str());
         if (!g_driveAnswer) g_driveAnswer = SetTimer(nullptr, 0, 50, CancelDriveDialog);

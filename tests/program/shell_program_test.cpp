@@ -16,6 +16,10 @@
 
 namespace {
 
+// Jobs go to the plain queue by name, whichever queue is the default.
+const char kOnPlainQueue[] =
+    "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDF\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDF\r\n";
+
 std::string ClassesValue(const std::string& key) {
     char text[1024] = "";
     LONG size = sizeof text;
@@ -104,7 +108,7 @@ TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
     EXPECT_NE(ini.find("Comment0=Backup %shortdate%\r\n"), std::string::npos);
 
     std::string templ = TempFile("shell open.KST", fixture::TextMode(fixture::Template(40, "Kestrin", "")));
-    StartAndClose("Kestrin", "[tlm5]\r\nDrive=67\r\n");
+    StartAndClose("Kestrin", kOnPlainQueue);
     ShellRun("open", templ);
     ASSERT_TRUE(CloseProgram(&run_, &code));
     ASSERT_TRUE(ReadEditionIni("Kestrin", &ini));
@@ -128,7 +132,7 @@ TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
 }
 
 TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunning) {
-    ASSERT_TRUE(WriteEditionIni("Kestrin", "[tlm5]\r\nDrive=67\r\n"));
+    ASSERT_TRUE(WriteEditionIni("Kestrin", kOnPlainQueue));
     std::string pdfs = PdfFolder("LabelPDF");
     std::set<std::string> before = PdfFiles(pdfs);
     std::string missing = "C:\\no such folder\\gone.KSB";

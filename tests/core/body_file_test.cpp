@@ -70,9 +70,6 @@ TEST(BodyFile, EveryVersionReadsWithItsRules) {
         CopyText(s, static_cast<size_t>(shortSize), "today");
         CopyText(l, static_cast<size_t>(longSize), "today, long");
     });
-    struct Restore {
-        ~Restore() { SetTodayDatesHook(nullptr); }
-    } restore;
     for (int v : {16, 17, 18, 20, 25, 30, 40, 41}) {
         SCOPED_TRACE(v);
         Scratch s;
@@ -119,6 +116,7 @@ TEST(BodyFile, EveryVersionReadsWithItsRules) {
         EXPECT_EQ(text.HAlign, v >= 25 ? 2 : 1);  // centred before there were alignments
         EXPECT_EQ(text.VAlign, v >= 25 ? 0 : 1);
     }
+    SetTodayDatesHook(nullptr);
 }
 
 TEST(BodyFile, OnlyVersion16To41IsRead) {

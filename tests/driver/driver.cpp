@@ -14,6 +14,7 @@ namespace {
 struct CaptionSearch {
     DWORD processId;
     const std::string* caption;
+    bool tail;  // the caption's end is enough
     int count;
     HWND first;
 };
@@ -22,14 +23,18 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
     auto* data = reinterpret_cast<CaptionSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == data->processId && IsWindowVisible(window) && WindowText(window) == *data->caption) {
+    if (pid != data->processId || !IsWindowVisible(window)) return TRUE;
+    std::string text = WindowText(window);
+    const std::string& caption = *data->caption;
+    if (text == caption || (data->tail && text.size() > caption.size() &&
+                            text.compare(text.size() - caption.size(), caption.size(), caption) == 0)) {
         if (!data->count++) data->first = window;
     }
     return TRUE;
 }
 
-CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption) {
-    CaptionSearch data = {run.process.dwProcessId, &caption, 0, nullptr};
+CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption, bool tail = false) {
+    CaptionSearch data = {run.process.dwProcessId, &caption, tail, 0, nullptr};
     EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&data));
     return data;
 }
@@ -177,42 +182,13 @@ bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, s
     return WaitForMainWindow(run, error, timeoutMs);
 }
 
-namespace {
-
-struct DriveDialogFind {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindDriveDialog(HWND window, LPARAM param) {
-    auto* data = reinterpret_cast<DriveDialogFind*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    std::string caption = WindowText(window);
-    const std::string tail = " Drive Selection";
-    if (pid == data->processId && IsWindowVisible(window) && caption.size() > tail.size() &&
-        caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0) {
-        data->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 bool CancelDriveDialog(const ProgramRun& run, int waitMs) {
-    DWORD start = GetTickCount();
-    do {
-        DriveDialogFind data = {run.process.dwProcessId, nullptr};
-        EnumWindows(FindDriveDialog, reinterpret_cast<LPARAM>(&data));
-        if (data.found) {
-            PostMessageA(data.found, WM_COMMAND, IDCANCEL, 0);
-            for (int i = 0; i < 100 && IsWindow(data.found) && IsWindowVisible(data.found); ++i) Sleep(20);
-            return true;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < static_cast<DWORD>(waitMs));
-    return false;
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = SearchCaption(run, " Drive Selection", true).first) != nullptr; }, waitMs))
+        return false;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    WaitFor([&] { return !IsWindowVisible(dialog); }, 2000);
+    return true;
 }
 
 bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs) {
@@ -287,32 +263,25 @@ namespace {
 void BringToFront(HWND window) {
     HWND top = GetAncestor(window, GA_ROOT);
     SetForegroundWindow(top);
-    DWORD start = GetTickCount();
-    while (GetForegroundWindow() != top && GetTickCount() - start < 5000) Sleep(10);
+    WaitFor([top] { return GetForegroundWindow() == top; }, 5000);
     WaitUntilHandled(window);
 }
 
 }  // namespace
 
-bool WaitUntilHandled(HWND window, int timeoutMs) {
-    RECT corner = {0, 0, 1, 1};
-    InvalidateRect(window, &corner, FALSE);
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     DWORD start = GetTickCount();
-    RECT update;
-    while (IsWindow(window) && GetUpdateRect(window, &update, FALSE)) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+    while (!condition()) {
+        if (GetTickCount() - start >= static_cast<DWORD>(timeoutMs)) return false;
         Sleep(10);
     }
     return true;
 }
 
-bool WaitUntilGone(HWND window, int timeoutMs) {
-    DWORD start = GetTickCount();
-    while (IsWindow(window)) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-        Sleep(10);
-    }
-    return true;
+bool WaitUntilHandled(HWND window, int timeoutMs) {
+    RECT corner = {0, 0, 1, 1}, update;
+    InvalidateRect(window, &corner, FALSE);
+    return WaitFor([&] { return !IsWindow(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
 }
 
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
@@ -349,10 +318,7 @@ void ClickClient(HWND window, int x, int y) {
 int CountBadStuffBoxes(const ProgramRun& run) { return SearchCaption(run, "BAD STUFF").count; }
 
 HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        if (HWND found = SearchCaption(run, caption).first) return found;
-        Sleep(50);
-    } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
-    return nullptr;
+    HWND found = nullptr;
+    WaitFor([&] { return (found = SearchCaption(run, caption).first) != nullptr; }, timeoutMs);
+    return found;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,13 +72,13 @@ void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers = {});
 // A real left click through SendInput at a client pixel of the window.
 void ClickClient(HWND window, int x, int y);
 
+// Polls the condition (at least once) until it holds; false after the bound.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 // Waits until the window's thread has handled everything queued for it so
 // far, and what that queued in turn: posted messages and input come before
 // a paint, so a corner invalidated now is painted only after them. True
 // then or when the window is gone; false after the bound.
 bool WaitUntilHandled(HWND window, int timeoutMs = 10000);
-// Waits until the window is destroyed; false after the bound.
-bool WaitUntilGone(HWND window, int timeoutMs = 10000);
 
 
 // Top-level windows of the process whose caption is "BAD STUFF".

@@ -45,25 +45,18 @@ inline bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A file opens for writing; in a folder a new file can be made. A probe
-// that a flag landing meanwhile kept from being deleted goes next time.
+// A file opens for writing; in a folder a new file can be made (a probe that
+// a flag landing meanwhile kept from being deleted goes the next time).
 inline bool Writable(const std::string& path) {
-    if (!IsFolder(path)) {
-        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        if (h == INVALID_HANDLE_VALUE) return false;
-        CloseHandle(h);
-        return true;
-    }
-    std::string probe = path + "\\write probe";
-    DeleteFileA(probe.c_str());
-    HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    bool folder = IsFolder(path);
+    std::string target = folder ? path + "\\write probe" : path;
+    if (folder) DeleteFileA(target.c_str());
+    HANDLE h = CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, folder ? CREATE_NEW : OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);
-    DeleteFileA(probe.c_str());
+    if (folder) DeleteFileA(target.c_str());
     return true;
 }
-
-namespace host_files_detail {
 
 inline void SetWritePermission(const std::string& path, const std::string& host, bool allowed) {
     if (IsFolder(path))
@@ -72,24 +65,17 @@ inline void SetWritePermission(const std::string& path, const std::string& host,
         SetFileAttributesA(path.c_str(), allowed ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY);
 }
 
-// Wine may report the flag's program ended before the flag is set.
-inline bool BecomesUnwritable(const std::string& path) {
-    for (int i = 0; i < 100 && Writable(path); ++i) Sleep(20);
-    return !Writable(path);
-}
-
-}  // namespace host_files_detail
-
 // Makes a file or folder (no trailing backslash) unwritable: the write
 // permissions, then the immutable flag when they do not stop this user.
 // Empty when it worked; else why not, for the test's skip message.
 inline std::string MakeReadOnly(const std::string& path) {
     std::string host = HostPathOf(path);
     if (host.empty()) return "no host path for " + path;
-    host_files_detail::SetWritePermission(path, host, false);
+    SetWritePermission(path, host, false);
     if (!Writable(path)) return std::string();
     DWORD code = RunHostCommand("/usr/bin/chattr +i \"" + host + "\"");
-    if (host_files_detail::BecomesUnwritable(path)) return std::string();
+    for (int i = 0; i < 100 && Writable(path); ++i) Sleep(20);  // the flag may land after the report
+    if (!Writable(path)) return std::string();
     return "neither the write permissions nor the immutable flag stop this user writing " + host +
            " (chattr +i ended with " + std::to_string(code) +
            "; the flag needs the superuser and a file system that keeps it)";
@@ -99,15 +85,13 @@ inline std::string MakeReadOnly(const std::string& path) {
 // The immutable flag goes first: while it is set the permissions cannot
 // be changed either.
 inline void MakeWritable(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
     std::string host = HostPathOf(path);
-    if (host.empty()) return;
-    host_files_detail::SetWritePermission(path, host, true);
-    if (Writable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY)) return;
+    if (host.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    auto restored = [&] {
+        SetWritePermission(path, host, true);
+        return Writable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+    };
+    if (restored()) return;
     RunHostCommand("/usr/bin/chattr -i \"" + host + "\"");
-    for (int i = 0; i < 100; ++i) {
-        host_files_detail::SetWritePermission(path, host, true);
-        if (Writable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY)) return;
-        Sleep(20);
-    }
+    for (int i = 0; i < 100 && !restored(); ++i) Sleep(20);
 }

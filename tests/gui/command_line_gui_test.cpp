@@ -38,13 +38,17 @@ int CountOf(int command) {
 class CommandLineStartTest : public testing::Test {
 protected:
     void TearDown() override { CloseMainWindowInProcess(); }
+    // Starts on the command line; the window handles what that posts.
+    void Start(const std::string& commandLine) {
+        HWND window = StartMainWindowInProcess(nullptr, commandLine.c_str(), RecordCommands);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PumpUntilHandled(window));
+    }
 };
 
 TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
     DialogScript answers({});
-    HWND window = StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(PumpUntilHandled(window));
+    ASSERT_NO_FATAL_FAILURE(Start("-label C:\\My Labels\\summer disk.KSB"));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."});
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 1);
@@ -55,17 +59,13 @@ TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
 }
 
 TEST_F(CommandLineStartTest, TemplateAndPrintRequests) {
-    HWND window = StartMainWindowInProcess(nullptr, "-template A:\\Kestrin.KST", RecordCommands);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(PumpUntilHandled(window));
+    ASSERT_NO_FATAL_FAILURE(Start("-template A:\\Kestrin.KST"));
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 1);
     EXPECT_EQ(g_view.commandLineFile, "A:\\Kestrin.KST");
 }
 
 TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
-    HWND window = StartMainWindowInProcess(nullptr, "-label", RecordCommands);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(PumpUntilHandled(window));
+    ASSERT_NO_FATAL_FAILURE(Start("-label"));
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 0);
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 0);
@@ -80,9 +80,7 @@ TEST_F(CommandLineStartTest, PrintLabelRequest) {
     ASSERT_NE(GetTempFileNameA(folder, "lbl", 0, missing), 0u);
     DeleteFileA(missing);
     DialogScript answers({});
-    HWND window = StartMainWindowInProcess(nullptr, (std::string("-printlabel ") + missing).c_str(), RecordCommands);
-    ASSERT_NE(window, nullptr);
-    ASSERT_TRUE(PumpUntilHandled(window));
+    ASSERT_NO_FATAL_FAILURE(Start(std::string("-printlabel ") + missing));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."}) << "nothing printed";
     EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 1);
     EXPECT_EQ(g_view.commandLineFile, missing);

@@ -12,6 +12,7 @@
 #include "shell/win32/report_win32.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
+#include "tests/driver/driver.h"
 #include "tests/driver/host_files.h"
 
 namespace {
@@ -59,12 +60,10 @@ void PumpMessages(int milliseconds) {
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
+    return WaitFor([&] {
         PumpMessages(0);
-    }
-    return true;
+        return done();
+    }, timeoutMs);
 }
 
 bool PumpUntilHandled(HWND window, int timeoutMs) {
@@ -95,8 +94,7 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     g_view.commandLine = commandLine ? commandLine : "";
     if (afterCreate) afterCreate(window);
     // A loaded machine can take a while; give the continuation ten seconds.
-    DWORD start = GetTickCount();
-    while (!IsWindowVisible(window) && GetTickCount() - start < 10000) PumpMessages(10);
+    PumpUntil([window] { return IsWindowVisible(window) != 0; });
     PumpMessages(100);
     return IsWindowVisible(window) ? window : nullptr;
 }

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <dlgs.h>
+#include <winspool.h>
 
 #include <cstring>
 #include <string>
@@ -34,13 +35,6 @@ const std::string kOnMarginQueue =
 // The plain queue by name, so that no case depends on which is the default.
 const std::string kOnPlainQueue =
     "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDF\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDF\r\n";
-
-// The system's default printer, as the profile names it.
-std::string DefaultPrinter() {
-    char device[256] = "";
-    GetProfileStringA("windows", "device", "", device, sizeof device);
-    return std::string(device).substr(0, std::string(device).find(','));
-}
 
 void ClickOk(HWND dialog) { ClickControl(dialog, IDOK); }
 
@@ -180,8 +174,10 @@ TEST_F(PrintTest, AStoredPrinterThatIsGoneGivesWayToTheDefault) {
     DialogScript script({[](HWND d) { ClickControl(d, IDCANCEL); }});
     EXPECT_FALSE(PrintLabel(window_, 0));
     EXPECT_EQ(script.seen().size(), 1u) << "the print dialog, on the default printer";
-    EXPECT_NE(DefaultPrinter(), "");
-    EXPECT_EQ(g_settings.Printer.name, DefaultPrinter());
+    char printer[256];
+    DWORD size = sizeof printer;
+    ASSERT_TRUE(GetDefaultPrinterA(printer, &size));
+    EXPECT_STREQ(g_settings.Printer.name, printer);
 }
 
 TEST_F(PrintTest, WimbrookWithNothingToPrintSaysSoAndOpensNoDialog) {

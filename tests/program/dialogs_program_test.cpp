@@ -34,7 +34,7 @@ protected:
         RECT r;
         GetClientRect(button, &r);
         ClickClient(button, r.right / 2, r.bottom / 2);
-        return WaitUntilGone(dialog) && WaitUntilHandled(run_.window);
+        return WaitFor([dialog] { return !IsWindow(dialog); }) && WaitUntilHandled(run_.window);
     }
     std::string Ini(const char* edition) {
         std::string text;

@@ -142,7 +142,7 @@ TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunnin
     ASSERT_NE(box, nullptr);
     EXPECT_NE(ChildTexts(box).find(missing), std::string::npos);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntilGone(box));
+    ASSERT_TRUE(WaitFor([box] { return !IsWindow(box); }));
     ASSERT_TRUE(WaitUntilHandled(run_.window));
     EXPECT_TRUE(IsWindow(run_.window)) << "a load that failed does not exit";
     EXPECT_EQ(FindProgramWindow(run_, "Print", 0), nullptr);

@@ -73,12 +73,11 @@ inline std::string MakeReadOnly(const std::string& path) {
     if (host.empty()) return "no host path for " + path;
     SetWritePermission(path, host, false);
     if (!Writable(path)) return std::string();
-    DWORD code = RunHostCommand("/usr/bin/chattr +i \"" + host + "\"");
+    RunHostCommand("/usr/bin/chattr +i \"" + host + "\"");
     for (int i = 0; i < 100 && Writable(path); ++i) Sleep(20);  // the flag may land after the report
     if (!Writable(path)) return std::string();
-    return "neither the write permissions nor the immutable flag stop this user writing " + host +
-           " (chattr +i ended with " + std::to_string(code) +
-           "; the flag needs the superuser and a file system that keeps it)";
+    return "neither the write permissions nor the immutable flag (chattr +i: the superuser, on a file system "
+           "that keeps it) stop this user writing " + host;
 }
 
 // Undoes MakeReadOnly; set-ups call it to clear what a killed run left.

@@ -281,7 +281,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
 bool WaitUntilHandled(HWND window, int timeoutMs) {
     RECT corner = {0, 0, 1, 1}, update;
     InvalidateRect(window, &corner, FALSE);
-    return WaitFor([&] { return !IsWindow(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
+    return WaitFor([&] { return !IsWindowVisible(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
 }
 
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {

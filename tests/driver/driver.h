@@ -77,7 +77,8 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
 // Waits until the window's thread has handled everything queued for it so
 // far, and what that queued in turn: posted messages and input come before
 // a paint, so a corner invalidated now is painted only after them. True
-// then or when the window is gone; false after the bound.
+// then, or once the window is hidden (a window being destroyed is hidden
+// first, so check what is visible) or gone; false after the bound.
 bool WaitUntilHandled(HWND window, int timeoutMs = 10000);
 
 

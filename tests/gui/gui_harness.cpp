@@ -69,7 +69,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
 bool PumpUntilHandled(HWND window, int timeoutMs) {
     RECT corner = {0, 0, 1, 1}, update;
     InvalidateRect(window, &corner, FALSE);
-    return PumpUntil([&] { return !IsWindow(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
+    return PumpUntil([&] { return !IsWindowVisible(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
 }
 
 HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {

@@ -144,7 +144,7 @@ TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunnin
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(WaitFor([box] { return !IsWindow(box); }));
     ASSERT_TRUE(WaitUntilHandled(run_.window));
-    EXPECT_TRUE(IsWindow(run_.window)) << "a load that failed does not exit";
+    EXPECT_TRUE(IsWindowVisible(run_.window)) << "a load that failed does not exit";
     EXPECT_EQ(FindProgramWindow(run_, "Print", 0), nullptr);
     ASSERT_TRUE(MarkerJobPrinted("LabelPDF", 60000));
     EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 0).empty());

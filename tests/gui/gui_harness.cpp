@@ -89,7 +89,6 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     if (!RegisterMainWindowClass(instance)) return nullptr;
     HWND window = CreateMainWindow(instance);
     if (!window) return nullptr;
-    if (iniContents != kKeepIni) MakeWritable(IniPath());  // a killed read-only test may have left it so
     g_win.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(113));
     g_view.commandLine = commandLine ? commandLine : "";
     if (afterCreate) afterCreate(window);

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/driver/host_files.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "document/settings_bounds.h"
 #include "document/settings_store.h"
 #include "document/win32/palette_win32.h"
+#include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
 #include "editions/command_ids.h"
@@ -67,7 +68,9 @@ void OnDestroy(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
     g_settings.Windows[WINDOW_MAIN] = {rect.left, rect.top};
+    BeginSettingsBatch();
     SaveSettings(TheEdition(), StoredView());
+    EndSettingsBatch();
     ClearAllLabelRecords();
     FreeExcludePatterns();
     FreeLabelViewObjects();

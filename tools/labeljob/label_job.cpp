@@ -72,7 +72,11 @@ bool PrepareSettings(const JobOptions& options, const EditionProfile& edition, s
     }
     std::string drive = std::to_string(static_cast<int>(options.drive));
     std::string port = "CUPS:" + options.queue;
+    // The file dialog opens where the label goes, as after an earlier save.
+    std::string folder;
+    AnsiWindowsPath(options.outDir + "/", &folder);
     bool ok = WritePrivateProfileStringA("tlm5", "Drive", drive.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA("tlm5", "LabelPath", folder.c_str(), ini.c_str()) &&
               WritePrivateProfileStringA("tlm5", "PrinterName", options.queue.c_str(), ini.c_str()) &&
               WritePrivateProfileStringA("tlm5", "DriverName", "wineps.drv", ini.c_str()) &&
               WritePrivateProfileStringA("tlm5", "PortName", port.c_str(), ini.c_str());

@@ -76,7 +76,6 @@ INT_PTR CALLBACK ExcludeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_EXCLUDE);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         switch (LOWORD(wParam)) {
         case IDC_EXCLUDE_ADD: AddTypedPattern(dialog, edit); break;
         case IDC_EXCLUDE_REMOVE: {

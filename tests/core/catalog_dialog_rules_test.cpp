@@ -17,7 +17,7 @@ TEST(DriveList, EntriesInLetterOrderAndAStoredLetterThatIsMissing) {
     EXPECT_EQ(DriveEntryIndex(entries, 'D'), -1);
 }
 
-TEST(ExcludeEdit, PatternsAreStarlessUpperCaseSortedAndBounded) {
+TEST(ExcludeEdit, PatternsAreStarlessUpperCaseCutSortedAndBounded) {
     ExcludeEdit edit{{}, true};
     int at = -1;
     EXPECT_EQ(AddPattern(&edit, "*.bak", &at), PATTERN_ADDED);
@@ -27,8 +27,8 @@ TEST(ExcludeEdit, PatternsAreStarlessUpperCaseSortedAndBounded) {
     EXPECT_EQ(at, 2);
     EXPECT_EQ(edit.patterns, (std::vector<std::string>{".BAK", ".BAK", "A~", "\xe9T\xe9"}));
     EXPECT_EQ(AddPattern(&edit, "*", &at), PATTERN_EMPTY);
-    EXPECT_EQ(AddPattern(&edit, "*" + std::string(31, 'x'), &at), PATTERN_ADDED);
-    EXPECT_EQ(AddPattern(&edit, std::string(32, 'x'), &at), PATTERN_TOO_LONG);
+    EXPECT_EQ(AddPattern(&edit, "*" + std::string(30, 'x') + "yz", &at), PATTERN_ADDED);
+    EXPECT_EQ(edit.patterns[static_cast<size_t>(at)], std::string(30, 'X') + "Y") << "cut to 31 after the star";
     while (edit.patterns.size() < 512) AddPattern(&edit, "p", &at);
     EXPECT_EQ(AddPattern(&edit, "p", &at), PATTERN_LIST_FULL);
 }

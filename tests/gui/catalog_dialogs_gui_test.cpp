@@ -94,12 +94,7 @@ TEST_F(CatalogDialogsTest, ExclusionListDrivesAReadDiskInBothModes) {
                     EXPECT_EQ(ControlText(d, IDC_EXCLUDE_PATTERN), "");
                     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDC_EXCLUDE_REMOVE)));
                 }),
-                // Too long without its "*": told, and the text stays.
-                Type(std::string(32, 'x')), Keys({VK_RETURN}), ExpectMessage("at most 31 characters"),
-                Do([](HWND d) { EXPECT_EQ(ControlText(d, IDC_EXCLUDE_PATTERN), std::string(32, 'x')); }),
-                // Pasting past the field is told.
-                Paste(std::string(40, 'y')), ExpectMessage("at most 32 characters"), Picture("exclude"),
-                Click(IDOK)});
+                Picture("exclude"), Click(IDOK)});
     EXPECT_TRUE(changed);
     ASSERT_EQ(g_scan.NumExclude, 1);
     EXPECT_STREQ(g_scan.Exclude[0], ".TMP");

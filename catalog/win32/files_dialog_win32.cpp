@@ -43,20 +43,15 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_CHANGE_FILE);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
             EntryFields fields;
             fields.name = FieldText(dialog, IDC_ENTRY_NAME);
             fields.comment = FieldText(dialog, IDC_ENTRY_COMMENT);
             fields.size = FieldText(dialog, IDC_ENTRY_SIZE);
             fields.align = static_cast<int>(SendDlgItemMessageA(dialog, IDC_ENTRY_ALIGN, CB_GETCURSEL, 0, 0));
-            EntryFieldsStatus status = StoreEntryFields(fields, &state->entry);
-            if (status != ENTRY_FIELDS_OK) {
-                TellInputProblem(dialog, EntryFieldsMessage(status));
-                int field = status == ENTRY_SIZE_NOT_A_NUMBER ? IDC_ENTRY_SIZE
-                            : status == ENTRY_COMMENT_TOO_LONG ? IDC_ENTRY_COMMENT
-                                                               : IDC_ENTRY_NAME;
-                SetFocus(GetDlgItem(dialog, field));
+            if (!StoreEntryFields(fields, &state->entry)) {
+                TellInputProblem(dialog, kEntrySizeMessage);
+                SetFocus(GetDlgItem(dialog, IDC_ENTRY_SIZE));
                 return TRUE;
             }
             EndDialog(dialog, 1);

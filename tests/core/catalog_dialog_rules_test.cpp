@@ -53,34 +53,38 @@ TEST(ExcludeEdit, CommitSaysWhetherPatternsOrModeChanged) {
     FreeExcludePatterns();
 }
 
-TEST(EntryFields, SizesAreUnsignedAndRefusedFieldsChangeNothing) {
+TEST(EntryFields, NamesAndCommentsAreCutSizesKeptWithoutANumberAndRefusedOnlyPast32Bits) {
     CatalogEntry e = {};
     CopyField(e.Name, "old");
     e.Size = 3000000000u;
     EntryFields f = FieldsOfEntry(e);
     EXPECT_EQ(f.size, "3000000000");
-    f.name = "new";
+    f.name = std::string(70, 'n');
+    f.comment = std::string(20, 'c');
     f.size = "4294967295";
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_FIELDS_OK);
-    EXPECT_EQ(e.Size, 4294967295u);
-    f.size = "";
     f.align = 2;
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_FIELDS_OK);
-    EXPECT_EQ(e.Size, 4294967295u) << "empty keeps the size";
+    EXPECT_TRUE(StoreEntryFields(f, &e));
+    EXPECT_EQ(std::string(e.Name), std::string(63, 'n'));
+    EXPECT_EQ(std::string(e.EntryComment), std::string(15, 'c'));
+    EXPECT_EQ(e.Size, 4294967295u);
     EXPECT_EQ(e.Align, 2);
-    for (const char* bad : {"4294967296", "-1", "12a", "99999999999999999999"}) {
-        f.size = bad;
-        EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_SIZE_NOT_A_NUMBER) << bad;
-    }
-    f = FieldsOfEntry(e);
     f.name = "";
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_NAME_EMPTY);
-    f.name = std::string(64, 'n');
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_NAME_TOO_LONG);
-    f.name = "n";
-    f.comment = std::string(16, 'c');
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_COMMENT_TOO_LONG);
-    EXPECT_STREQ(e.Name, "new");
+    for (const char* none : {"", "abc", "-"}) {
+        f.size = none;
+        EXPECT_TRUE(StoreEntryFields(f, &e)) << none;
+        EXPECT_EQ(e.Size, 4294967295u) << "no number keeps the size: " << none;
+    }
+    EXPECT_STREQ(e.Name, "") << "an empty name is stored";
+    f.size = "12abc";
+    EXPECT_TRUE(StoreEntryFields(f, &e));
+    EXPECT_EQ(e.Size, 12u);
+    f.name = "new";
+    for (const char* wraps : {"4294967296", "-1", "99999999999999999999"}) {
+        f.size = wraps;
+        EXPECT_FALSE(StoreEntryFields(f, &e)) << wraps;
+    }
+    EXPECT_STREQ(e.Name, "") << "a refused size stores nothing";
+    EXPECT_EQ(e.Size, 12u);
 }
 
 TEST(CommentEntry, TheStoredLineIsTheFirstAndMacrosFitWholeOrNotAtAll) {

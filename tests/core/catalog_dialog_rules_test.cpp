@@ -89,10 +89,10 @@ TEST(EntryFields, NamesAndCommentsAreCutSizesKeptWithoutANumberAndRefusedOnlyPas
 
 TEST(CommentEntry, TheStoredLineIsTheFirstAndMacrosFitWholeOrNotAtAll) {
     EXPECT_EQ(StoredCommentLine("one %files%\r\ntwo"), "one %files%");
-    EXPECT_EQ(StoredCommentLine(std::string(300, 'c')).size(), 254u);
-    EXPECT_TRUE(MacroFits(254 - 11, 0, 0, MACRO_SHORT_DATE));
-    EXPECT_FALSE(MacroFits(254 - 10, 0, 0, MACRO_SHORT_DATE));
-    EXPECT_TRUE(MacroFits(254, 10, 0, MACRO_FOLDERS)) << "a selection of 10 is replaced by 9";
+    EXPECT_EQ(StoredCommentLine(std::string(300, 'c')).size(), 255u) << "the label record's comment";
+    EXPECT_TRUE(MacroFits(255 - 11, 0, 0, MACRO_SHORT_DATE));
+    EXPECT_FALSE(MacroFits(255 - 10, 0, 0, MACRO_SHORT_DATE));
+    EXPECT_TRUE(MacroFits(255, 10, 0, MACRO_FOLDERS)) << "a selection of 10 is replaced by 9";
     EXPECT_EQ(std::string(MacroText(MACRO_PCT_USED)), "%pctused%");
 }
 

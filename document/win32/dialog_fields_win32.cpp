@@ -1,6 +1,5 @@
 #include "document/win32/dialog_fields_win32.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -19,15 +18,6 @@ std::string Filled(HWND window, const char* text) {
 }  // namespace
 
 void LimitField(HWND dialog, int id, int chars) { SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, chars, 0); }
-
-bool TellWhenFieldFull(HWND dialog, WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != EN_MAXTEXT) return false;
-    int limit = static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lParam), EM_GETLIMITTEXT, 0, 0));
-    char text[96];
-    std::snprintf(text, sizeof text, "This field holds at most %d characters.", limit);
-    TellInputProblem(dialog, text);
-    return true;
-}
 
 std::string FieldText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);

@@ -1,6 +1,6 @@
 // What every dialog of the program does with its edit fields and bad
-// input: fields hold no more than their record keeps and say so when
-// typing or pasting reaches that; a refused value gets a message box over
+// input: fields hold no more than their record keeps (the edit itself
+// stops typing and pasting there); a refused value gets a message box over
 // the dialog, which stays open with everything typed.
 #pragma once
 #include <windows.h>
@@ -9,10 +9,6 @@
 
 // Limits the edit to `chars` characters.
 void LimitField(HWND dialog, int id, int chars);
-
-// For WM_COMMAND: when it is a field's EN_MAXTEXT, tells the user how much
-// the field holds and answers true.
-bool TellWhenFieldFull(HWND dialog, WPARAM wParam, LPARAM lParam);
 
 // The whole text of a control.
 std::string FieldText(HWND dialog, int id);

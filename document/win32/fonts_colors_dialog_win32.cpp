@@ -129,7 +129,6 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_EXT);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         switch (LOWORD(wParam)) {
         case IDC_STYLE_LIST:
             if (HIWORD(wParam) == LBN_SELCHANGE) EnableButtons(dialog, *state);

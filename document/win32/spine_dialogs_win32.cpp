@@ -37,12 +37,8 @@ INT_PTR CALLBACK SpineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_LABEL);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
-            if (!FirstLineWithin(FieldText(dialog, IDC_SPINE_TEXT), kSpineTextChars, &state->text)) {
-                TellInputProblem(dialog, "The spine text holds at most 63 characters.");
-                return TRUE;
-            }
+            state->text = FirstLineCut(FieldText(dialog, IDC_SPINE_TEXT), kSpineTextChars);
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 0);
@@ -74,13 +70,9 @@ INT_PTR CALLBACK InitialsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_INITIALS);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
-            if (!FirstLineWithin(FieldText(dialog, IDC_INITIALS), kInitialsChars, &state->initials) ||
-                (state->withNumber && !FirstLineWithin(FieldText(dialog, IDC_NUMBER), kNumberChars, &state->number))) {
-                TellInputProblem(dialog, "The initials hold at most 63 characters, the number at most 7.");
-                return TRUE;
-            }
+            state->initials = FirstLineCut(FieldText(dialog, IDC_INITIALS), kInitialsChars);
+            if (state->withNumber) state->number = FirstLineCut(FieldText(dialog, IDC_NUMBER), kNumberChars);
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 0);

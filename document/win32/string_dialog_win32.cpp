@@ -71,7 +71,6 @@ INT_PTR CALLBACK StringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return FALSE;
     case WM_COMMAND: {
         TrackDialogPosition(dialog, WINDOW_STRING);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         ObjectRecord* rec = state->rec;
         switch (LOWORD(wParam)) {
         case IDC_STRING_APPLY: RequestApply(dialog); break;

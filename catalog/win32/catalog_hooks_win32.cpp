@@ -19,6 +19,8 @@ void CopyFound(const WIN32_FIND_DATAA& found, ListingRecord* record) {
     record->SizeLow = found.nFileSizeLow;
     std::memcpy(record->Name, found.cFileName, sizeof record->Name);
     record->Name[sizeof record->Name - 1] = '\0';
+    std::memcpy(record->ShortName, found.cAlternateFileName, sizeof record->ShortName);
+    record->ShortName[sizeof record->ShortName - 1] = '\0';
 }
 
 void* SystemFindFirst(const char* pattern, ListingRecord* record) {

@@ -83,7 +83,7 @@ INT_PTR CALLBACK CommentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 bool CommentDialog(HWND owner, ZIPINFO* label) {
     CommentState state{label, std::string()};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COMMENT), owner, CommentProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COMMENT), owner, SoftOnNoMemory<CommentProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     CopyField(label->Comment, state.stored.c_str());

@@ -65,7 +65,7 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 bool ChangeFileDialog(HWND owner, CatalogEntry* entry) {
     ChangeState state{*entry};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHANGE_FILE), owner, ChangeProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHANGE_FILE), owner, SoftOnNoMemory<ChangeProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     *entry = state.entry;
@@ -170,8 +170,8 @@ bool FilesFoldersDialog(HWND owner, ZIPINFO* label) {
         return false;
     }
     EditorState state{copy, TreeList()};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FILES_FOLDERS), owner, EditorProc,
-                        reinterpret_cast<LPARAM>(&state)) != 1) {
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FILES_FOLDERS), owner,
+                        SoftOnNoMemory<EditorProc>, reinterpret_cast<LPARAM>(&state)) != 1) {
         DeleteCatalogList(copy);
         return false;
     }

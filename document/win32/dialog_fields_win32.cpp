@@ -42,3 +42,12 @@ void FillControlText(HWND dialog, int id, const char* text) {
     HWND control = GetDlgItem(dialog, id);
     if (control) SetWindowTextA(control, Filled(control, text).c_str());
 }
+
+void TellNoMemory(HWND window, UINT message) {
+    HWND dialog = GetAncestor(window, GA_ROOT);
+    if (message == WM_INITDIALOG) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    char caption[128] = "";
+    GetWindowTextA(dialog, caption, sizeof caption);
+    MessageBoxA(dialog, "There is not enough memory to do that. Nothing was changed.", caption,
+                MB_OK | MB_ICONEXCLAMATION);
+}

@@ -174,8 +174,8 @@ bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     int target = g_applyTarget;
     g_open = &state;
     g_applyTarget = APPLY_FONTS_DIALOG;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner, FontsProc,
-                                     reinterpret_cast<LPARAM>(&state));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner,
+                                     SoftOnNoMemory<FontsProc>, reinterpret_cast<LPARAM>(&state));
     g_open = outer;
     g_applyTarget = target;
     if (result != 1 && !RestoreLook(state.saved, label))

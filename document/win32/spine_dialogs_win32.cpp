@@ -86,7 +86,7 @@ INT_PTR CALLBACK InitialsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber) {
     SpineState state{std::string(label->VolumeName, strnlen(label->VolumeName, sizeof label->VolumeName)), labelNumber};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPINE_TEXT), owner, SpineProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPINE_TEXT), owner, SoftOnNoMemory<SpineProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     CopyField(label->VolumeName, state.text.c_str());
@@ -95,7 +95,7 @@ bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber) {
 
 bool InitialsDialog(HWND owner) {
     InitialsState state{g_settings.Initials, g_settings.Number, TheEdition().id != EDITION_WIMBROOK};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, InitialsProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, SoftOnNoMemory<InitialsProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     if (!StoreInitials(state.initials, state.withNumber ? &state.number : nullptr)) {

@@ -3,6 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <new>
+
+#include "base/report.h"
+
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
 #include "document/program_settings.h"
@@ -152,7 +156,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
 bool ExitCheck(HWND window) { return ConfirmDiscard(window); }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT MainWindowSteps(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
@@ -232,4 +238,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Memory that runs out while the window changes the label may leave its
+    // catalog half made: the program ends, as for any catalog allocation.
+    // No exception crosses the system's code.
+    try {
+        return MainWindowSteps(window, message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        FatalError(kNoMemoryFatal);
+    }
 }

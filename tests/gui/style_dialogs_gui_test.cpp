@@ -305,7 +305,7 @@ TEST_F(StyleDialogsTest, SpineTextCaptionNamesTheEditionAndTheSheetsLabel) {
     bool ok = false;
     PlayDuring([&] { ok = SpineTextDialog(window_, g_currentLabel, sheet ? 3 : 0); },
                {WaitFor(caption), Picture(TheEdition().name + std::string("-spine-text")), Type("NEW SPINE"),
-                Paste(std::string(60, 's')), ExpectMessage("at most 63 characters"), Click(IDOK)});
+                Paste(std::string(60, 's')), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(std::string(g_currentLabel->VolumeName), "NEW SPINE" + std::string(54, 's'));
 }

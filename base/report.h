@@ -21,6 +21,11 @@ void ReportError(const char* title, const char* text);
 // Exit code of a fatal error.
 constexpr int kFatalExitCode = 3;
 
+// The fatal text of memory that ran out while the program's state (the
+// label's catalog among it) was being changed: a command or the main
+// window's own work.
+constexpr const char* kNoMemoryFatal = "Can't allocate memory, exiting Verrick";
+
 // Painting reports from inside a paint, and every box it shows covers the
 // window and so asks for another paint. Between these calls (they nest) a
 // report text already shown from a paint is not shown again for the rest

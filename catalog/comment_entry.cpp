@@ -21,7 +21,3 @@ bool MacroFits(int length, int start, int end, CommentMacro macro) {
     int kept = length - (end - start);
     return kept + static_cast<int>(std::strlen(MacroText(macro))) <= kCommentChars;
 }
-
-std::string MacroTooLongMessage(CommentMacro macro) {
-    return std::string("The comment holds at most 254 characters: ") + MacroText(macro) + " does not fit.";
-}

@@ -4,8 +4,8 @@
 #pragma once
 #include <string>
 
-// The settings store keeps 254 characters of "Comment%d".
-constexpr int kCommentChars = 254;
+// The label record's comment holds 255 characters.
+constexpr int kCommentChars = 255;
 
 // What OK stores: the text's first line.
 std::string StoredCommentLine(const std::string& text);
@@ -25,9 +25,9 @@ enum CommentMacro {
 const char* MacroText(CommentMacro macro);
 
 // Whether the macro fits whole when it replaces the selection [start, end)
-// of a text of `length` characters.
+// of a text of `length` characters: the edit would cut it to a text that
+// is no macro.
 bool MacroFits(int length, int start, int end, CommentMacro macro);
-std::string MacroTooLongMessage(CommentMacro macro);
 
 // "&Default" and Dovantel's "Default &Data": the data comment; Dovantel's
 // "Default &Audio": the track-list comment.

@@ -1,5 +1,5 @@
 // The Change File dialog's record: one catalog entry's name, comment, size
-// and alignment as the dialog shows them, checked before they are stored.
+// and alignment as the dialog shows them, and how OK stores them.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -9,7 +9,7 @@
 struct EntryFields {
     std::string name;
     std::string comment;
-    std::string size;  // unsigned decimal
+    std::string size;  // as typed
     int align;         // 0 left, 1 centre, 2 right
 };
 
@@ -20,21 +20,10 @@ constexpr int kEntrySizeDigits = 10;  // 4294967295
 
 EntryFields FieldsOfEntry(const CatalogEntry& entry);
 
-enum EntryFieldsStatus {
-    ENTRY_FIELDS_OK = 0,
-    ENTRY_NAME_EMPTY,
-    ENTRY_NAME_TOO_LONG,
-    ENTRY_COMMENT_TOO_LONG,
-    ENTRY_SIZE_NOT_A_NUMBER,  // not digits, or past 4294967295
-};
-
-// Stores the fields into the entry when all of them are sound; otherwise
-// the entry is left as it was. An empty size keeps the entry's size.
-EntryFieldsStatus StoreEntryFields(const EntryFields& fields, CatalogEntry* entry);
-
-// What the dialog tells the user about a refused field.
-const char* EntryFieldsMessage(EntryFieldsStatus status);
-
-// A size as typed: digits only, 0 to 4294967295. False for anything else
-// (an empty text too).
-bool ParseEntrySize(const std::string& text, uint32_t* size);
+// OK: the name and comment cut to their fields (an empty name too), the
+// size read as a decimal number ("12abc" is 12; a field holding no number
+// leaves the size as it was), the alignment. False, with the entry left
+// as it was, when the number lies outside 0 to 4294967295: stored, it
+// would wrap.
+bool StoreEntryFields(const EntryFields& fields, CatalogEntry* entry);
+constexpr const char* kEntrySizeMessage = "The size must be a whole number from 0 to 4294967295.";

@@ -13,7 +13,15 @@ struct ListingRecord {
     uint32_t SizeHigh;
     uint32_t SizeLow;     // the only part of the size the catalog keeps
     char Name[260];       // at most 259 characters
+    // The system's short (8.3) name, empty when it gives none. A name whose
+    // characters the code page lacks comes with "?" for them and opens only
+    // by its short name.
+    char ShortName[14];
 };
+
+// The name that opens the entry below its folder: the short name when the
+// name came with characters the code page lacks and there is one.
+const char* OpeningName(const ListingRecord& record);
 
 struct ListingSource {
     // Starts a listing of the "%c:%s\*.*" pattern with its first name in the

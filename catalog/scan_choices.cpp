@@ -29,9 +29,8 @@ ExcludeEdit ExcludeEditFromScan() {
 }
 
 PatternStatus AddPattern(ExcludeEdit* edit, const std::string& text, int* at) {
-    std::string pattern = !text.empty() && text[0] == '*' ? text.substr(1) : text;
+    std::string pattern = (!text.empty() && text[0] == '*' ? text.substr(1) : text).substr(0, kPatternChars);
     if (pattern.empty()) return PATTERN_EMPTY;
-    if (pattern.size() > kPatternChars) return PATTERN_TOO_LONG;
     if (static_cast<int>(edit->patterns.size()) >= kMaxExcludePatterns) return PATTERN_LIST_FULL;
     for (char& c : pattern)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -42,11 +41,7 @@ PatternStatus AddPattern(ExcludeEdit* edit, const std::string& text, int* at) {
 }
 
 const char* PatternMessage(PatternStatus status) {
-    switch (status) {
-    case PATTERN_TOO_LONG: return "A pattern holds at most 31 characters after its \"*\".";
-    case PATTERN_LIST_FULL: return "The list holds at most 512 patterns.";
-    default: return "";
-    }
+    return status == PATTERN_LIST_FULL ? "The list holds at most 512 patterns." : "";
 }
 
 void RemoveAllPatterns(ExcludeEdit* edit) {

@@ -24,13 +24,15 @@ ExcludeEdit ExcludeEditFromScan();
 enum PatternStatus {
     PATTERN_ADDED = 0,
     PATTERN_EMPTY,     // nothing to add: nothing happens
-    PATTERN_TOO_LONG,  // more than 31 characters after the "*"
     PATTERN_LIST_FULL, // the settings load no more than kMaxExcludePatterns
 };
 
 // "&Add": one leading "*" dropped, ASCII letters upper-cased (as matching
-// folds them), put in its sorted place; *at receives that place.
+// folds them), cut to 31 characters, put in its sorted place; *at receives
+// that place.
 PatternStatus AddPattern(ExcludeEdit* edit, const std::string& text, int* at);
+// The message of a full list: a pattern past the ones the settings load
+// would be lost at the next start.
 const char* PatternMessage(PatternStatus status);
 
 // "Re&move All": no patterns, "&Exclude " checked.

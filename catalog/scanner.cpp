@@ -144,6 +144,7 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
     }
     for (; more; more = source.findNext(listing, &name) == 1) {
         name.Name[sizeof name.Name - 1] = '\0';
+        name.ShortName[sizeof name.ShortName - 1] = '\0';
         if (count == capacity) {
             auto* grown = static_cast<CatalogEntry*>(
                 std::realloc(entries, sizeof(CatalogEntry) * static_cast<size_t>(capacity + kBlock)));
@@ -163,12 +164,14 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
         e.Size = name.SizeLow;
         if (folder) {
             CopyField(e.EntryComment, "[dir]");
-            if (depth < maxDepth) Attach(&e, ScanBelow(drive, here, name.Name, depth, levels, edition, archiveMode));
+            if (depth < maxDepth)
+                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, archiveMode));
         } else {
             SizeText(e.Size, e.EntryComment);
             int mode = g_scan.ScanArchives && archiveMode == kArchiveModeNone ? ArchiveModeOf(name.Name)
                                                                               : kArchiveModeNone;
-            if (mode != kArchiveModeNone) Attach(&e, ScanBelow(drive, here, name.Name, depth, levels, edition, mode));
+            if (mode != kArchiveModeNone)
+                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, mode));
             if (depth == 0 && edition.id == EDITION_DOVANTEL && IsTrackFile(e)) TimeTrackFile(drive, &e);
         }
         ++count;

@@ -58,12 +58,13 @@ bool ToggleRow(TreeRows* rows, int row) {
         rows->rows.erase(rows->rows.begin() + row + 1, rows->rows.begin() + RowBlockEnd(*rows, row));
         return true;
     }
-    e.Open = 1;
+    // The rows first: when memory runs out the folder stays closed.
     if (e.Child) {
         std::vector<TreeRow> below;
         AppendRows(e.Child, here.depth + 1, rows->mode, &below);
         rows->rows.insert(rows->rows.begin() + row + 1, below.begin(), below.end());
     }
+    e.Open = 1;
     return true;
 }
 
@@ -104,6 +105,8 @@ int AddEntryAtRow(TreeRows* rows, int row) {
     int index = inList ? rows->rows[row].index : 0;
     int depth = inList ? rows->rows[row].depth : 0;
     int at = inList ? row : 0;
+    // Room for the row first: when memory runs out the list is untouched.
+    rows->rows.reserve(rows->rows.size() + 1);
     auto* grown = static_cast<CatalogEntry*>(
         std::realloc(list->Entries, sizeof(CatalogEntry) * static_cast<size_t>(list->NumEntries + 1)));
     if (!grown) return -1;

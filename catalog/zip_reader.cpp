@@ -2,9 +2,11 @@
 // last 2047 bytes, then the central directory is walked header by header.
 // Only the central directory is read; member data is never visited.
 #include <cstring>
+#include <string>
 
 #include "catalog/archive_file.h"
 #include "catalog/archive_reader.h"
+#include "catalog/zip_names.h"
 #include "base/report.h"
 
 namespace {
@@ -75,21 +77,22 @@ int ZipFindNext(ListingRecord* record) {
     int64_t extraLength = Le16(header + 30);
     int64_t commentLength = Le16(header + 32);
     int64_t next = at + kCentralHeaderSize + nameLength + extraLength + commentLength;
-    // Names may be up to 65,535 bytes: the record keeps what fits, the rest
-    // is skipped with the extra field and the comment.
-    int64_t kept = nameLength < static_cast<int64_t>(sizeof record->Name) - 1
-                       ? nameLength
-                       : static_cast<int64_t>(sizeof record->Name) - 1;
-    char name[sizeof record->Name];
-    if (next > g_archive.size || !ReadArchiveBytes(at + kCentralHeaderSize, name, kept)) {
+    // The whole name and extra field are read: a UTF-8 name is converted
+    // before it is cut to what the record keeps.
+    std::string stored(static_cast<size_t>(nameLength), '\0');
+    std::string extra(static_cast<size_t>(extraLength), '\0');
+    if (next > g_archive.size || !ReadArchiveBytes(at + kCentralHeaderSize, &stored[0], nameLength) ||
+        !ReadArchiveBytes(at + kCentralHeaderSize + nameLength, &extra[0], extraLength)) {
         g_archive.zipMembersLeft = 0;
         return 0;
     }
-    name[kept] = '\0';
+    std::string name = ZipMemberName(stored, Le16(header + 8), extra);
+    // Names may be up to 65,535 bytes: the record keeps what fits.
+    if (name.size() > sizeof record->Name - 1) name.resize(sizeof record->Name - 1);
     g_archive.pos = next;
 
     std::memset(record, 0, sizeof *record);
     record->SizeLow = Le32(header + 24);
-    std::memcpy(record->Name, name, static_cast<size_t>(kept) + 1);
+    std::memcpy(record->Name, name.c_str(), name.size() + 1);
     return 1;
 }

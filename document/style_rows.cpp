@@ -62,9 +62,8 @@ SavedLook SaveLook(const ZIPINFO& label) { return SavedLook{StyleRowsOf(label)};
 bool RestoreLook(const SavedLook& saved, ZIPINFO* label) { return ApplyStyleRows(saved.rows, label); }
 
 ExtensionStatus AddExtensionRow(StyleRows* rows, const std::string& text, const ZIPINFO& label) {
-    std::string name = !text.empty() && text[0] == '.' ? text.substr(1) : text;
+    std::string name = (!text.empty() && text[0] == '.' ? text.substr(1) : text).substr(0, kExtensionChars);
     if (name.empty()) return EXTENSION_EMPTY;
-    if (name.size() > kExtensionChars) return EXTENSION_TOO_LONG;
     if (static_cast<int>(rows->rows.size()) - kFixedStyleRows >= kMaxExtStyles) return EXTENSION_LIST_FULL;
     for (char& c : name)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -77,11 +76,7 @@ ExtensionStatus AddExtensionRow(StyleRows* rows, const std::string& text, const 
 }
 
 const char* ExtensionMessage(ExtensionStatus status) {
-    switch (status) {
-    case EXTENSION_TOO_LONG: return "An extension holds at most 7 characters after its \".\".";
-    case EXTENSION_LIST_FULL: return "A label holds at most 254 extension styles.";
-    default: return "";
-    }
+    return status == EXTENSION_LIST_FULL ? "A label holds at most 254 extension styles." : "";
 }
 
 bool RemoveStyleRow(StyleRows* rows, int row) {

@@ -34,12 +34,14 @@ bool RestoreLook(const SavedLook& saved, ZIPINFO* label);
 enum ExtensionStatus {
     EXTENSION_ADDED = 0,
     EXTENSION_EMPTY,      // nothing to add: nothing happens
-    EXTENSION_TOO_LONG,   // more than 7 characters after the full stop
     EXTENSION_LIST_FULL,  // the settings load no more than kMaxExtStyles
 };
-// "&Add": one leading full stop dropped, ASCII letters upper-cased; a row
-// with the label's file font and colour is appended.
+// "&Add": one leading full stop dropped, at most 7 characters kept, ASCII
+// letters upper-cased; a row with the label's file font and colour is
+// appended.
 ExtensionStatus AddExtensionRow(StyleRows* rows, const std::string& text, const ZIPINFO& label);
+// The message of a full list: a style past the ones the settings load
+// would be lost at the next start.
 const char* ExtensionMessage(ExtensionStatus status);
 
 // "&Remove": only extension rows go; false for the fixed rows.

@@ -57,11 +57,8 @@ std::string SpineDialogCaption(const char* format, const char* editionName, int 
     return caption;
 }
 
-bool FirstLineWithin(const std::string& text, int limit, std::string* line) {
-    std::string first = text.substr(0, text.find_first_of("\r\n"));
-    if (static_cast<int>(first.size()) > limit) return false;
-    *line = first;
-    return true;
+std::string FirstLineCut(const std::string& text, int limit) {
+    return text.substr(0, text.find_first_of("\r\n")).substr(0, static_cast<size_t>(limit));
 }
 
 bool StoreInitials(const std::string& initials, const std::string* number) {

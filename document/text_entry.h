@@ -32,8 +32,8 @@ constexpr int kSpineTextChars = 63;
 constexpr int kInitialsChars = 63;
 constexpr int kNumberChars = 7;
 
-// The field's first line, or false when it is longer than the field holds.
-bool FirstLineWithin(const std::string& text, int limit, std::string* line);
+// The field's first line, cut to `limit` characters.
+std::string FirstLineCut(const std::string& text, int limit);
 
 // The initials dialog's OK: the texts become the program's for this run
 // and are written to the settings store at once ("Number" unchanged where

@@ -9,9 +9,15 @@ SMALL_WINEPREFIX="$BUILD_DIR/wineprefix-small"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# The prefix of the main job that scripts/run does without a display: its
+# own settings and programs, never those of the interactive prefix or the
+# tests.
+RUN_WINEPREFIX="$BUILD_DIR/wineprefix-run"
 PDF_QUEUE=LabelPDF
 # A second PDF queue whose paper has known unprintable margins.
 PDF_MARGIN_QUEUE=LabelPDFMargin
+# The main job's queue: its PDFs go to a folder of their own.
+RUN_QUEUE=LabelRun
 
 # Starts a private Xvfb (24-bit, larger than any window) when there is no
 # display, exports DISPLAY and records the server's pid in XVFB_PID.

@@ -31,10 +31,12 @@ void InsertMacro(HWND dialog, CommentMacro macro) {
     HWND edit = GetDlgItem(dialog, IDC_COMMENT_TEXT);
     DWORD start = 0, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    // A macro that does not fit whole is not inserted: the edit beeps, as
+    // it does for a key past its limit.
     if (MacroFits(GetWindowTextLengthA(edit), static_cast<int>(start), static_cast<int>(end), macro))
         SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(MacroText(macro)));
     else
-        TellInputProblem(dialog, MacroTooLongMessage(macro));
+        MessageBeep(MB_OK);
     SetFocus(edit);
 }
 
@@ -56,7 +58,6 @@ INT_PTR CALLBACK CommentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
     }
     case WM_COMMAND: {
         TrackDialogPosition(dialog, WINDOW_COMMENT);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         int id = LOWORD(wParam);
         for (int m = 0; m < MACRO_COUNT; ++m)
             if (id == kMacroButtons[m]) InsertMacro(dialog, static_cast<CommentMacro>(m));
@@ -82,7 +83,7 @@ INT_PTR CALLBACK CommentProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 
 bool CommentDialog(HWND owner, ZIPINFO* label) {
     CommentState state{label, std::string()};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COMMENT), owner, CommentProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_COMMENT), owner, SoftOnNoMemory<CommentProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     CopyField(label->Comment, state.stored.c_str());

@@ -43,20 +43,15 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
     }
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_CHANGE_FILE);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
             EntryFields fields;
             fields.name = FieldText(dialog, IDC_ENTRY_NAME);
             fields.comment = FieldText(dialog, IDC_ENTRY_COMMENT);
             fields.size = FieldText(dialog, IDC_ENTRY_SIZE);
             fields.align = static_cast<int>(SendDlgItemMessageA(dialog, IDC_ENTRY_ALIGN, CB_GETCURSEL, 0, 0));
-            EntryFieldsStatus status = StoreEntryFields(fields, &state->entry);
-            if (status != ENTRY_FIELDS_OK) {
-                TellInputProblem(dialog, EntryFieldsMessage(status));
-                int field = status == ENTRY_SIZE_NOT_A_NUMBER ? IDC_ENTRY_SIZE
-                            : status == ENTRY_COMMENT_TOO_LONG ? IDC_ENTRY_COMMENT
-                                                               : IDC_ENTRY_NAME;
-                SetFocus(GetDlgItem(dialog, field));
+            if (!StoreEntryFields(fields, &state->entry)) {
+                TellInputProblem(dialog, kEntrySizeMessage);
+                SetFocus(GetDlgItem(dialog, IDC_ENTRY_SIZE));
                 return TRUE;
             }
             EndDialog(dialog, 1);
@@ -70,7 +65,7 @@ INT_PTR CALLBACK ChangeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 bool ChangeFileDialog(HWND owner, CatalogEntry* entry) {
     ChangeState state{*entry};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHANGE_FILE), owner, ChangeProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CHANGE_FILE), owner, SoftOnNoMemory<ChangeProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     *entry = state.entry;
@@ -175,8 +170,8 @@ bool FilesFoldersDialog(HWND owner, ZIPINFO* label) {
         return false;
     }
     EditorState state{copy, TreeList()};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FILES_FOLDERS), owner, EditorProc,
-                        reinterpret_cast<LPARAM>(&state)) != 1) {
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FILES_FOLDERS), owner,
+                        SoftOnNoMemory<EditorProc>, reinterpret_cast<LPARAM>(&state)) != 1) {
         DeleteCatalogList(copy);
         return false;
     }

@@ -76,7 +76,6 @@ INT_PTR CALLBACK ExcludeProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_EXCLUDE);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         switch (LOWORD(wParam)) {
         case IDC_EXCLUDE_ADD: AddTypedPattern(dialog, edit); break;
         case IDC_EXCLUDE_REMOVE: {
@@ -113,8 +112,8 @@ bool DriveDialog(HWND owner, char* drive) {
     DriveChoice choice;
     choice.entries = DriveListEntries(GetLogicalDrives());
     choice.selected = DriveEntryIndex(choice.entries, *drive);
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DRIVE), owner, DriveProc,
-                                     reinterpret_cast<LPARAM>(&choice));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_DRIVE), owner,
+                                     SoftOnNoMemory<DriveProc>, reinterpret_cast<LPARAM>(&choice));
     if (result != 1 || choice.selected < 0 || choice.selected >= static_cast<int>(choice.entries.size())) return false;
     *drive = choice.entries[static_cast<size_t>(choice.selected)][0];
     return true;
@@ -122,7 +121,7 @@ bool DriveDialog(HWND owner, char* drive) {
 
 bool ExcludeDialog(HWND owner) {
     ExcludeEdit edit = ExcludeEditFromScan();
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXCLUDE), owner, ExcludeProc,
-                                     reinterpret_cast<LPARAM>(&edit));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXCLUDE), owner,
+                                     SoftOnNoMemory<ExcludeProc>, reinterpret_cast<LPARAM>(&edit));
     return result == 1 && CommitExcludeEdit(edit);
 }

@@ -3,6 +3,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
 #include "catalog/win32/tree_list_win32.h"
+#include "document/win32/dialog_fields_win32.h"
 #include "document/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
 
@@ -67,6 +68,6 @@ INT_PTR CALLBACK SubdirProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
 
 bool SubdirDialog(HWND owner, ZIPINFO* label) {
     SubdirState state{label, TreeList()};
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SUBDIRS), owner, SubdirProc,
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SUBDIRS), owner, SoftOnNoMemory<SubdirProc>,
                            reinterpret_cast<LPARAM>(&state)) == 1;
 }

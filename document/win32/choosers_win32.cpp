@@ -119,7 +119,7 @@ bool ChooseLabelColor(HWND owner, ColorRef* color) {
     cc.lpCustColors = custom;
     cc.Flags = CC_RGBINIT | CC_SHOWHELP | CC_ENABLEHOOK;
     cc.lCustData = reinterpret_cast<LPARAM>(&choice);
-    cc.lpfnHook = ColorHook;
+    cc.lpfnHook = SoftOnNoMemory<ColorHook>;
     bool chosen = ChooseColorA(&cc) != 0;
     // Custom colours the user made are kept either way.
     for (int i = 0; i < kCustomColorCount; ++i) g_settings.CustColors[i] = custom[i] & 0x00FFFFFF;
@@ -142,7 +142,7 @@ bool ChooseLabelFont(HWND owner, FontDesc* font, ColorRef* color) {
     cf.nSizeMax = kMaxChooserPoints;
     cf.rgbColors = *color;
     cf.lCustData = reinterpret_cast<LPARAM>(&choice);
-    cf.lpfnHook = FontHook;
+    cf.lpfnHook = SoftOnNoMemory<FontHook>;
     bool chosen = ChooseFontA(&cf) != 0;
     *font = chosen ? FontFromChooser(shown, choice.shown, choice.opened, ppi) : choice.opened;
     return chosen;

@@ -1,6 +1,5 @@
 #include "document/win32/dialog_fields_win32.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
@@ -19,15 +18,6 @@ std::string Filled(HWND window, const char* text) {
 }  // namespace
 
 void LimitField(HWND dialog, int id, int chars) { SendDlgItemMessageA(dialog, id, EM_LIMITTEXT, chars, 0); }
-
-bool TellWhenFieldFull(HWND dialog, WPARAM wParam, LPARAM lParam) {
-    if (HIWORD(wParam) != EN_MAXTEXT) return false;
-    int limit = static_cast<int>(SendMessageA(reinterpret_cast<HWND>(lParam), EM_GETLIMITTEXT, 0, 0));
-    char text[96];
-    std::snprintf(text, sizeof text, "This field holds at most %d characters.", limit);
-    TellInputProblem(dialog, text);
-    return true;
-}
 
 std::string FieldText(HWND dialog, int id) {
     HWND control = GetDlgItem(dialog, id);
@@ -51,4 +41,13 @@ void FillCaption(HWND dialog, const char* text) { SetWindowTextA(dialog, Filled(
 void FillControlText(HWND dialog, int id, const char* text) {
     HWND control = GetDlgItem(dialog, id);
     if (control) SetWindowTextA(control, Filled(control, text).c_str());
+}
+
+void TellNoMemory(HWND window, UINT message) {
+    HWND dialog = GetAncestor(window, GA_ROOT);
+    if (message == WM_INITDIALOG) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    char caption[128] = "";
+    GetWindowTextA(dialog, caption, sizeof caption);
+    MessageBoxA(dialog, "There is not enough memory to do that. Nothing was changed.", caption,
+                MB_OK | MB_ICONEXCLAMATION);
 }

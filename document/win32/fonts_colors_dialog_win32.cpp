@@ -129,7 +129,6 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_EXT);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         switch (LOWORD(wParam)) {
         case IDC_STYLE_LIST:
             if (HIWORD(wParam) == LBN_SELCHANGE) EnableButtons(dialog, *state);
@@ -175,8 +174,8 @@ bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     int target = g_applyTarget;
     g_open = &state;
     g_applyTarget = APPLY_FONTS_DIALOG;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner, FontsProc,
-                                     reinterpret_cast<LPARAM>(&state));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner,
+                                     SoftOnNoMemory<FontsProc>, reinterpret_cast<LPARAM>(&state));
     g_open = outer;
     g_applyTarget = target;
     if (result != 1 && !RestoreLook(state.saved, label))

@@ -37,12 +37,8 @@ INT_PTR CALLBACK SpineProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     }
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_LABEL);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
-            if (!FirstLineWithin(FieldText(dialog, IDC_SPINE_TEXT), kSpineTextChars, &state->text)) {
-                TellInputProblem(dialog, "The spine text holds at most 63 characters.");
-                return TRUE;
-            }
+            state->text = FirstLineCut(FieldText(dialog, IDC_SPINE_TEXT), kSpineTextChars);
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 0);
@@ -74,13 +70,9 @@ INT_PTR CALLBACK InitialsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
         return TRUE;
     case WM_COMMAND:
         TrackDialogPosition(dialog, WINDOW_INITIALS);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         if (LOWORD(wParam) == IDOK) {
-            if (!FirstLineWithin(FieldText(dialog, IDC_INITIALS), kInitialsChars, &state->initials) ||
-                (state->withNumber && !FirstLineWithin(FieldText(dialog, IDC_NUMBER), kNumberChars, &state->number))) {
-                TellInputProblem(dialog, "The initials hold at most 63 characters, the number at most 7.");
-                return TRUE;
-            }
+            state->initials = FirstLineCut(FieldText(dialog, IDC_INITIALS), kInitialsChars);
+            if (state->withNumber) state->number = FirstLineCut(FieldText(dialog, IDC_NUMBER), kNumberChars);
             EndDialog(dialog, 1);
         } else if (LOWORD(wParam) == IDCANCEL) {
             EndDialog(dialog, 0);
@@ -94,7 +86,7 @@ INT_PTR CALLBACK InitialsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM l
 
 bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber) {
     SpineState state{std::string(label->VolumeName, strnlen(label->VolumeName, sizeof label->VolumeName)), labelNumber};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPINE_TEXT), owner, SpineProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_SPINE_TEXT), owner, SoftOnNoMemory<SpineProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     CopyField(label->VolumeName, state.text.c_str());
@@ -103,7 +95,7 @@ bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber) {
 
 bool InitialsDialog(HWND owner) {
     InitialsState state{g_settings.Initials, g_settings.Number, TheEdition().id != EDITION_WIMBROOK};
-    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, InitialsProc,
+    if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, SoftOnNoMemory<InitialsProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
     if (!StoreInitials(state.initials, state.withNumber ? &state.number : nullptr)) {

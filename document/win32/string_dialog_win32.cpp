@@ -71,7 +71,6 @@ INT_PTR CALLBACK StringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         return FALSE;
     case WM_COMMAND: {
         TrackDialogPosition(dialog, WINDOW_STRING);
-        if (TellWhenFieldFull(dialog, wParam, lParam)) return TRUE;
         ObjectRecord* rec = state->rec;
         switch (LOWORD(wParam)) {
         case IDC_STRING_APPLY: RequestApply(dialog); break;
@@ -127,8 +126,8 @@ bool StringDialog(HWND owner, ZIPINFO* label) {
     int target = g_applyTarget;
     g_open = &state;
     g_applyTarget = APPLY_STRING_DIALOG;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_STRING), owner, StringProc,
-                                     reinterpret_cast<LPARAM>(&state));
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_STRING), owner,
+                                     SoftOnNoMemory<StringProc>, reinterpret_cast<LPARAM>(&state));
     g_open = outer;
     g_applyTarget = target;
     if (result != 1) *rec = state.saved;

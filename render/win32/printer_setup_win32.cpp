@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "document/win32/dialog_fields_win32.h"
 #include "document/win32/dialog_position_win32.h"
 #include "editions/print_ids.h"
 
@@ -176,6 +177,6 @@ INT_PTR CALLBACK PrinterSetupProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 bool RunPrinterSetupDialog(HWND owner, PrinterSetupRequest* request) {
     INT_PTR answer = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PRINT_SETUP), owner,
-                                     PrinterSetupProc, reinterpret_cast<LPARAM>(request));
+                                     SoftOnNoMemory<PrinterSetupProc>, reinterpret_cast<LPARAM>(request));
     return answer == IDOK;
 }

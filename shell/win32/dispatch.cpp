@@ -1,6 +1,9 @@
 #include "shell/win32/dispatch.h"
 
 #include <deque>
+#include <new>
+
+#include "base/report.h"
 
 #include "catalog/labels.h"
 #include "document/object_list.h"
@@ -96,10 +99,22 @@ void RunCommand(HWND window, int command, bool clearLabelItem) {
     Finish(window, !(row->flags & CF_NO_REPAINT));
 }
 
+// Counts the command that runs, however it ends.
+struct RunningCommand {
+    RunningCommand() { ++g_dispatch.running; }
+    ~RunningCommand() { --g_dispatch.running; }
+};
+
 void Run(HWND window, Pending request) {
-    ++g_dispatch.running;
-    RunCommand(window, request.command, request.clearLabelItem);
-    --g_dispatch.running;
+    RunningCommand running;
+    // A command that runs out of memory may have changed the label part
+    // way: the program ends, as for any catalog allocation. A dialog's own
+    // steps fail softly inside the dialog and never arrive here.
+    try {
+        RunCommand(window, request.command, request.clearLabelItem);
+    } catch (const std::bad_alloc&) {
+        FatalError(kNoMemoryFatal);
+    }
 }
 
 void Enqueue(HWND window, Pending request) {

@@ -3,6 +3,10 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <new>
+
+#include "base/report.h"
+
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
 #include "document/program_settings.h"
@@ -10,6 +14,7 @@
 #include "document/settings_bounds.h"
 #include "document/settings_store.h"
 #include "document/win32/palette_win32.h"
+#include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
 #include "editions/command_ids.h"
@@ -67,7 +72,9 @@ void OnDestroy(HWND window) {
     RECT rect;
     GetWindowRect(window, &rect);
     g_settings.Windows[WINDOW_MAIN] = {rect.left, rect.top};
+    BeginSettingsBatch();
     SaveSettings(TheEdition(), StoredView());
+    EndSettingsBatch();
     ClearAllLabelRecords();
     FreeExcludePatterns();
     FreeLabelViewObjects();
@@ -149,7 +156,9 @@ HWND CreateMainWindow(HINSTANCE instance) {
 
 bool ExitCheck(HWND window) { return ConfirmDiscard(window); }
 
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+namespace {
+
+LRESULT MainWindowSteps(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         OnCreate(window);
@@ -229,4 +238,17 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         break;
     }
     return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Memory that runs out while the window changes the label may leave its
+    // catalog half made: the program ends, as for any catalog allocation.
+    // No exception crosses the system's code.
+    try {
+        return MainWindowSteps(window, message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        FatalError(kNoMemoryFatal);
+    }
 }

@@ -5,6 +5,7 @@
 #include "catalog/labels.h"
 #include "document/program_settings.h"
 #include "document/shell_integration.h"
+#include "document/win32/dialog_fields_win32.h"
 #include "document/win32/dialog_position_win32.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
@@ -134,7 +135,7 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 bool ShowHint(HWND owner, const char* caption, const char* message, const char* first, const char* second, int hint) {
     if (hint < 0 || hint >= kHintCount || g_settings.HideDummy[hint]) return false;
     HintRequest request = {caption, message, first, second, hint};
-    return DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_HINT), owner, HintProc,
+    return DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_HINT), owner, SoftOnNoMemory<HintProc>,
                            reinterpret_cast<LPARAM>(&request)) == 1;
 }
 
@@ -145,18 +146,19 @@ bool ConfirmDiscard(HWND window) {
         g_view.modified = 0;
         return true;
     }
-    INT_PTR answer = DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_WARNING), window, WarningProc, 0);
+    INT_PTR answer = DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_WARNING), window,
+                                     SoftOnNoMemory<WarningProc>, 0);
     // Going on after a Save As that wrote nothing would lose the label.
     if (answer == WARNING_SAVE) return SaveBodyAsCommand(window);
     return answer == WARNING_DISCARD;
 }
 
 int GoToPage(HWND owner, int currentPage) {
-    INT_PTR page = DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_GOTO_PAGE), owner, GoToPageProc,
+    INT_PTR page = DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_GOTO_PAGE), owner, SoftOnNoMemory<GoToPageProc>,
                                    static_cast<LPARAM>(currentPage));
     return page >= 1 ? static_cast<int>(page) : currentPage;
 }
 
 void About(HWND owner) {
-    DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, AboutProc, 0);
+    DialogBoxParamA(g_win.instance, MAKEINTRESOURCEA(IDD_ABOUT), owner, SoftOnNoMemory<AboutProc>, 0);
 }

@@ -10,6 +10,7 @@
 #include "tests/support/archive_builder.h"
 #include "tests/support/memory_disk.h"
 #include "tests/support/report_recorder.h"
+#include "tests/support/windows_1252.h"
 
 namespace {
 
@@ -71,6 +72,37 @@ TEST_F(ReaderTest, ZipNamesUpTo65535BytesKeepWhatFitsAndTheNextMemberFollows) {
     EXPECT_EQ(got[1].first, fits);
     EXPECT_EQ(got[2].first, fits);
     EXPECT_EQ(got[3], std::make_pair(std::string(), 8u));
+}
+
+// Info-ZIP's Unicode Path field: version 1, the CRC of the stored name, the
+// name in UTF-8.
+std::string UnicodePathField(const std::string& crcOf, const std::string& utf8) {
+    std::string field;
+    PutLe16(&field, kUnicodePathField);
+    PutLe16(&field, static_cast<uint32_t>(5 + utf8.size()));
+    field.push_back(1);
+    PutLe32(&field, Crc32Of(crcOf));
+    return field + utf8;
+}
+
+TEST_F(ReaderTest, ZipUtf8NamesComeInTheAnsiCodePageBeforeAnyCut) {
+    SetAnsiFromUtf8(Windows1252FromUtf8);
+    const std::string uber = "\xC3\xBC" "ber.txt";  // "über.txt" in UTF-8
+    const std::string cp437 = "\x81" "ber.txt";      // the same in code page 437
+    std::string umlauts;
+    for (int i = 0; i < 200; ++i) umlauts += "\xC3\xBC";
+    std::vector<ZipMember> members = {Member(uber, 1), Member("\xE6\x97\xA5/" + uber, 2), Member(cp437, 3),
+                                      Member(cp437, 4), Member(cp437, 5), Member(umlauts, 6)};
+    members[0].flags = kZipUtf8Flag;  // as Python's zipfile writes it
+    // members[1]: raw UTF-8 with neither flag nor field, as zip on Linux writes it
+    members[3].extra = UnicodePathField(cp437, uber);
+    members[4].extra = UnicodePathField("other name", uber);  // written for another name: ignored
+    members[5].flags = kZipUtf8Flag;
+    Listing got = List(kArchiveModeZip, BuildZip(members));
+    SetAnsiFromUtf8(nullptr);
+    Listing want = {{"\xFC" "ber.txt", 1}, {"?/\xFC" "ber.txt", 2}, {cp437, 3}, {"\xFC" "ber.txt", 4}, {cp437, 5},
+                    {std::string(200, '\xFC'), 6}};
+    EXPECT_EQ(got, want);
 }
 
 TEST_F(ReaderTest, ZipEndRecordIsSearchedInTheLast2047BytesOnly) {

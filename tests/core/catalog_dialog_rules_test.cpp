@@ -17,7 +17,7 @@ TEST(DriveList, EntriesInLetterOrderAndAStoredLetterThatIsMissing) {
     EXPECT_EQ(DriveEntryIndex(entries, 'D'), -1);
 }
 
-TEST(ExcludeEdit, PatternsAreStarlessUpperCaseSortedAndBounded) {
+TEST(ExcludeEdit, PatternsAreStarlessUpperCaseCutSortedAndBounded) {
     ExcludeEdit edit{{}, true};
     int at = -1;
     EXPECT_EQ(AddPattern(&edit, "*.bak", &at), PATTERN_ADDED);
@@ -27,8 +27,8 @@ TEST(ExcludeEdit, PatternsAreStarlessUpperCaseSortedAndBounded) {
     EXPECT_EQ(at, 2);
     EXPECT_EQ(edit.patterns, (std::vector<std::string>{".BAK", ".BAK", "A~", "\xe9T\xe9"}));
     EXPECT_EQ(AddPattern(&edit, "*", &at), PATTERN_EMPTY);
-    EXPECT_EQ(AddPattern(&edit, "*" + std::string(31, 'x'), &at), PATTERN_ADDED);
-    EXPECT_EQ(AddPattern(&edit, std::string(32, 'x'), &at), PATTERN_TOO_LONG);
+    EXPECT_EQ(AddPattern(&edit, "*" + std::string(30, 'x') + "yz", &at), PATTERN_ADDED);
+    EXPECT_EQ(edit.patterns[static_cast<size_t>(at)], std::string(30, 'X') + "Y") << "cut to 31 after the star";
     while (edit.patterns.size() < 512) AddPattern(&edit, "p", &at);
     EXPECT_EQ(AddPattern(&edit, "p", &at), PATTERN_LIST_FULL);
 }
@@ -53,42 +53,46 @@ TEST(ExcludeEdit, CommitSaysWhetherPatternsOrModeChanged) {
     FreeExcludePatterns();
 }
 
-TEST(EntryFields, SizesAreUnsignedAndRefusedFieldsChangeNothing) {
+TEST(EntryFields, NamesAndCommentsAreCutSizesKeptWithoutANumberAndRefusedOnlyPast32Bits) {
     CatalogEntry e = {};
     CopyField(e.Name, "old");
     e.Size = 3000000000u;
     EntryFields f = FieldsOfEntry(e);
     EXPECT_EQ(f.size, "3000000000");
-    f.name = "new";
+    f.name = std::string(70, 'n');
+    f.comment = std::string(20, 'c');
     f.size = "4294967295";
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_FIELDS_OK);
-    EXPECT_EQ(e.Size, 4294967295u);
-    f.size = "";
     f.align = 2;
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_FIELDS_OK);
-    EXPECT_EQ(e.Size, 4294967295u) << "empty keeps the size";
+    EXPECT_TRUE(StoreEntryFields(f, &e));
+    EXPECT_EQ(std::string(e.Name), std::string(63, 'n'));
+    EXPECT_EQ(std::string(e.EntryComment), std::string(15, 'c'));
+    EXPECT_EQ(e.Size, 4294967295u);
     EXPECT_EQ(e.Align, 2);
-    for (const char* bad : {"4294967296", "-1", "12a", "99999999999999999999"}) {
-        f.size = bad;
-        EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_SIZE_NOT_A_NUMBER) << bad;
-    }
-    f = FieldsOfEntry(e);
     f.name = "";
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_NAME_EMPTY);
-    f.name = std::string(64, 'n');
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_NAME_TOO_LONG);
-    f.name = "n";
-    f.comment = std::string(16, 'c');
-    EXPECT_EQ(StoreEntryFields(f, &e), ENTRY_COMMENT_TOO_LONG);
-    EXPECT_STREQ(e.Name, "new");
+    for (const char* none : {"", "abc", "-"}) {
+        f.size = none;
+        EXPECT_TRUE(StoreEntryFields(f, &e)) << none;
+        EXPECT_EQ(e.Size, 4294967295u) << "no number keeps the size: " << none;
+    }
+    EXPECT_STREQ(e.Name, "") << "an empty name is stored";
+    f.size = "12abc";
+    EXPECT_TRUE(StoreEntryFields(f, &e));
+    EXPECT_EQ(e.Size, 12u);
+    f.name = "new";
+    for (const char* wraps : {"4294967296", "-1", "99999999999999999999"}) {
+        f.size = wraps;
+        EXPECT_FALSE(StoreEntryFields(f, &e)) << wraps;
+    }
+    EXPECT_STREQ(e.Name, "") << "a refused size stores nothing";
+    EXPECT_EQ(e.Size, 12u);
 }
 
 TEST(CommentEntry, TheStoredLineIsTheFirstAndMacrosFitWholeOrNotAtAll) {
     EXPECT_EQ(StoredCommentLine("one %files%\r\ntwo"), "one %files%");
-    EXPECT_EQ(StoredCommentLine(std::string(300, 'c')).size(), 254u);
-    EXPECT_TRUE(MacroFits(254 - 11, 0, 0, MACRO_SHORT_DATE));
-    EXPECT_FALSE(MacroFits(254 - 10, 0, 0, MACRO_SHORT_DATE));
-    EXPECT_TRUE(MacroFits(254, 10, 0, MACRO_FOLDERS)) << "a selection of 10 is replaced by 9";
+    EXPECT_EQ(StoredCommentLine(std::string(300, 'c')).size(), 255u) << "the label record's comment";
+    EXPECT_TRUE(MacroFits(255 - 11, 0, 0, MACRO_SHORT_DATE));
+    EXPECT_FALSE(MacroFits(255 - 10, 0, 0, MACRO_SHORT_DATE));
+    EXPECT_TRUE(MacroFits(255, 10, 0, MACRO_FOLDERS)) << "a selection of 10 is replaced by 9";
     EXPECT_EQ(std::string(MacroText(MACRO_PCT_USED)), "%pctused%");
 }
 

@@ -10,8 +10,10 @@ defined through Wine's mount manager, as winecfg does, so that the volume
 label (a .windows-label file in the folder) and the volume size are known.
 
 ZIP archives are made by zip (one by Python's zipfile, with a member comment
-and a long extra field), ARJ archives by arj. The letters are those of
-tests/disk/disk_trees.h.
+and a long extra field), ARJ archives by arj. The letters are those
+scan_disk_test.cpp names. The "unicode" tree holds names the ANSI code page
+cannot hold: zip stores such member names as raw UTF-8 without the UTF-8
+flag, Python's zipfile sets the flag.
 """
 import os
 import shutil
@@ -21,7 +23,7 @@ import zipfile
 from pathlib import Path
 
 TREES = {"e": "basic", "f": "levels", "g": "archives", "h": "exclude", "i": "sizes",
-         "j": "hidden", "k": "names", "l": "tracks", "m": "empty"}
+         "j": "hidden", "k": "names", "l": "tracks", "m": "empty", "n": "unicode"}
 FORBIDDEN = '\\:*?"<>|'
 
 
@@ -146,8 +148,22 @@ def empty(t):
     pass  # a drive with nothing on it
 
 
+def unicode(t):
+    write(t / "\u00fcber.txt", "u")
+    write(t / "\u65e5\u672c\u8a9e\u30d5\u30a9\u30eb\u30c0/inside.txt", "in")
+    src = t.parent / "unicode-sources"
+    write(src / "a.txt", "a")
+    run(["zip", "-q", "-X", str(t / "\u65e5\u672c.zip"), "a.txt"], src)
+    shutil.rmtree(src)
+    run(["zip", "-q", "-r", "-D", "-X", "unflagged.zip", "\u00fcber.txt",
+         "\u65e5\u672c\u8a9e\u30d5\u30a9\u30eb\u30c0"], t)
+    with zipfile.ZipFile(t / "flagged.zip", "w") as z:
+        z.writestr("\u00fcber.txt", b"u")
+        z.writestr("\u65e5\u672c/x.txt", b"x")
+
+
 BUILDERS = {"basic": basic, "levels": levels, "archives": archives, "exclude": exclude, "sizes": sizes,
-            "hidden": hidden, "names": names, "tracks": tracks, "empty": empty}
+            "hidden": hidden, "names": names, "tracks": tracks, "empty": empty, "unicode": unicode}
 
 
 def main():

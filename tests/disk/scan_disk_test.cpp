@@ -29,7 +29,7 @@
 namespace {
 
 constexpr char kBasic = 'E', kLevels = 'F', kArchives = 'G', kExclude = 'H', kSizes = 'I', kHidden = 'J',
-               kNames = 'K', kTracks = 'L', kEmpty = 'M';
+               kNames = 'K', kTracks = 'L', kEmpty = 'M', kUnicode = 'N';
 
 struct DiskTest : ::testing::Test {
     ZIPINFO label = {};
@@ -195,6 +195,23 @@ TEST_F(DiskTest, ZipAndArjArchivesAsFolders) {
     EXPECT_EQ(Scan(kArchives, 0), "archive.zip.bak|" + SizeOf("G:\\archive.zip.bak") +
                                       ", dir.zip|[dir], empty.zip|22, longcomment.zip|2K" + nofirst + ", old.arj|" +
                                       SizeOf("G:\\old.arj") + ", pack.zip|" + SizeOf("G:\\pack.zip") + ", python.zip|6K");
+}
+
+TEST_F(DiskTest, NamesTheCodePageLacksOpenByShortNameAndUtf8MemberNamesComeInTheCodePage) {
+    // The tests run in a pinned locale, whose code page is Windows-1252.
+    ASSERT_EQ(GetACP(), 1252u);
+    g_scan.ScanArchives = 1;
+    std::string dump = Scan(kUnicode, 1);
+    // A Japanese folder and archive come as "?" for each character, and are
+    // read through their short names; zip stores UTF-8 member names
+    // without a flag, Python's zipfile with one.
+    const CatalogEntry* japaneseZip = FindEntry(&label, "??.zip");
+    ASSERT_NE(japaneseZip, nullptr) << dump;
+    const std::string uber = "\xFC" "ber.txt|1";
+    EXPECT_EQ(dump, "??.zip|" + std::string(japaneseZip->EntryComment) + "{a.txt|1}, ???????|[dir]{inside.txt|2}, " +
+                        "flagged.zip|" + SizeOf("N:\\flagged.zip") + "{??|[dir]{x.txt|1}, " + uber + "}, " +
+                        "unflagged.zip|" + SizeOf("N:\\unflagged.zip") + "{???????|[dir]{inside.txt|2}, " + uber +
+                        "}, " + uber);
 }
 
 TEST_F(DiskTest, AudioTrackFilesAreTimedInDovantel) {

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "catalog/archive_reader.h"
 #include "catalog/byte_file.h"
+#include "catalog/zip_names.h"
 #include "base/report.h"
 
 namespace fuzz_archive {
@@ -30,6 +32,8 @@ inline int64_t ReadAt(void*, int64_t offset, void* buffer, int64_t count) {
 }
 inline void Close(void*) {}
 inline void Quiet(const char*, const char*) { std::abort(); }  // no diagnostics in normal use
+// UTF-8 names are kept as they are: a converted name would not occur in the input.
+inline std::string AsStored(const std::string& utf8) { return utf8; }
 
 inline bool Occurs(const void* needle, size_t length) {
     if (length == 0) return true;
@@ -51,6 +55,7 @@ inline int Run(const uint8_t* data, size_t size, int mode) {
     static const ByteFileOps ops = {Open, Size, ReadAt, Close};
     SetByteFileOps(&ops);
     SetReportHook(Quiet);
+    SetAnsiFromUtf8(AsStored);
     g_input = {data, size};
     ListingRecord record;
     int first = mode == kArchiveModeZip ? ZipFindFirst("A:\\f\\*.*", &record) : ArjFindFirst("A:\\f\\*.*", &record);

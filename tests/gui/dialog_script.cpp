@@ -8,7 +8,7 @@
 #include <deque>
 #include <memory>
 
-#include "tests/driver/window_capture.h"
+#include "tools/driver/window_capture.h"
 
 namespace {
 

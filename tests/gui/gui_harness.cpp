@@ -12,7 +12,7 @@
 #include "shell/win32/report_win32.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/driver/host_files.h"
 
 namespace {

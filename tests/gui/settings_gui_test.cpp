@@ -13,7 +13,7 @@
 #include "editions/command_ids.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/gui/gui_harness.h"
 
 namespace {

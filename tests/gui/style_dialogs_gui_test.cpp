@@ -27,7 +27,7 @@
 #include "editions/edition.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/driver/host_files.h"
 #include "tests/gui/dialog_script.h"
 #include "tests/gui/gui_harness.h"
@@ -306,7 +306,7 @@ TEST_F(StyleDialogsTest, SpineTextCaptionNamesTheEditionAndTheSheetsLabel) {
     bool ok = false;
     PlayDuring([&] { ok = SpineTextDialog(window_, g_currentLabel, sheet ? 3 : 0); },
                {WaitFor(caption), Picture(TheEdition().name + std::string("-spine-text")), Type("NEW SPINE"),
-                Paste(std::string(60, 's')), ExpectMessage("at most 63 characters"), Click(IDOK)});
+                Paste(std::string(60, 's')), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(std::string(g_currentLabel->VolumeName), "NEW SPINE" + std::string(54, 's'));
 }

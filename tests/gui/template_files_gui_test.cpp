@@ -28,7 +28,7 @@
 #include "tests/gui/gui_harness.h"
 #include "tests/samples/sample_labels.h"
 #include "tests/support/catalog_dump.h"
-#include "tests/support/wine_drive.h"
+#include "tools/driver/wine_drive.h"
 
 namespace {
 

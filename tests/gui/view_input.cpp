@@ -1,6 +1,6 @@
 #include "tests/gui/view_input.h"
 
-#include "tests/driver/window_capture.h"
+#include "tools/driver/window_capture.h"
 
 #include <cstring>
 

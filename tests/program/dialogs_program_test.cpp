@@ -8,7 +8,7 @@
 
 #include "editions/command_ids.h"
 #include "editions/dialog_ids.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 
 namespace {
 

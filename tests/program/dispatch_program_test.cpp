@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "editions/command_ids.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 
 namespace {
 

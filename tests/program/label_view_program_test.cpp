@@ -9,7 +9,7 @@
 
 #include "editions/resource_ids.h"
 #include "editions/command_ids.h"
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 
 namespace {
 

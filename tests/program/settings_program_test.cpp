@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/driver/host_files.h"
 
 namespace {
@@ -52,6 +52,15 @@ std::string PreparedIni(bool floppy) {
     ini += "[elsewhere]\r\nKey=untouched\r\n";
     return ini;
 }
+
+// A killed run of the read-only case may have left an edition's INI so;
+// every test of this executable writes one.
+struct WritableInis : testing::Environment {
+    void SetUp() override {
+        for (const char* edition : {"Kestrin", "Dovantel", "Wimbrook"}) MakeWritable(EditionIniPath(edition));
+    }
+};
+testing::Environment* const kWritableInis = testing::AddGlobalTestEnvironment(new WritableInis);
 
 class SettingsProgramTest : public testing::TestWithParam<const char*> {
 protected:

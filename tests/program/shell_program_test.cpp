@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 #include "tests/support/pdf_output.h"
 #include "tests/support/label_file_builder.h"
 

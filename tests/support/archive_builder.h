@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/zip_names.h"
+
 inline void PutLe16(std::string* out, uint32_t v) {
     out->push_back(static_cast<char>(v & 0xFF));
     out->push_back(static_cast<char>((v >> 8) & 0xFF));
@@ -15,20 +17,14 @@ inline void PutLe32(std::string* out, uint32_t v) {
     PutLe16(out, v >> 16);
 }
 
-inline uint32_t Crc32Of(const std::string& bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char c : bytes) {
-        crc ^= c;
-        for (int k = 0; k < 8; ++k) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
+inline uint32_t Crc32Of(const std::string& bytes) { return Crc32(bytes.data(), bytes.size()); }
 
 struct ZipMember {
     std::string name;
     std::string data;
     std::string extra;    // central directory extra field
     std::string comment;  // member comment
+    uint32_t flags = 0;   // general purpose flags of the central directory
 };
 
 // countOverride >= 0 replaces the member count of the end record.
@@ -57,7 +53,7 @@ inline std::string BuildZip(const std::vector<ZipMember>& members, const std::st
         out += std::string("PK\x01\x02", 4);
         PutLe16(&out, 20);
         PutLe16(&out, 20);
-        PutLe16(&out, 0);
+        PutLe16(&out, m.flags);
         PutLe16(&out, 0);
         PutLe32(&out, 0x5A210000u);
         PutLe32(&out, Crc32Of(m.data));

@@ -28,7 +28,7 @@
 #include "shell/win32/dispatch.h"
 #include "tests/bench/bench_tree.h"
 #include "tests/bench/win32/bench_clock.h"
-#include "tests/support/wine_drive.h"
+#include "tools/driver/wine_drive.h"
 
 namespace {
 

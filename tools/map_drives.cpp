@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "tests/support/wine_drive.h"
+#include "tools/driver/wine_drive.h"
 
 int main(int argc, char** argv) {
     bool remove = argc > 1 && std::strcmp(argv[1], "--remove") == 0;

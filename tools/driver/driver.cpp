@@ -1,4 +1,4 @@
-#include "tests/driver/driver.h"
+#include "tools/driver/driver.h"
 
 #include <commctrl.h>
 
@@ -6,8 +6,6 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
-
-#include "tests/driver/host_files.h"
 
 namespace {
 
@@ -73,7 +71,6 @@ std::string EditionIniPath(const std::string& edition) {
 
 bool WriteEditionIni(const std::string& edition, const char* contents) {
     std::string path = EditionIniPath(edition);
-    MakeWritable(path);  // a killed read-only test may have left it so
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << (contents ? contents : "[tlm5]\r\nDrive=67\r\n");
     return static_cast<bool>(out);
@@ -107,9 +104,10 @@ BOOL CALLBACK FindOnDesktop(HWND window, LPARAM param) {
     return TRUE;
 }
 
-// Every started program belongs to one job that dies with the test process,
-// so that a crashed or aborted test leaves no program behind.
-HANDLE TestJob() {
+// Every started program belongs to one job that dies with the process that
+// drives it, so that a crashed or aborted test or job leaves no program
+// behind.
+HANDLE ProgramsJob() {
     static HANDLE job = [] {
         HANDLE created = CreateJobObjectA(nullptr, nullptr);
         if (created) {
@@ -156,20 +154,31 @@ bool WaitForMainWindow(ProgramRun* run, std::string* error, int timeoutMs) {
 }  // namespace
 
 bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments, std::string* error,
-                  int timeoutMs) {
+                  int timeoutMs, bool quiet) {
     run->edition = edition;
     std::string commandLine = "\"" + EditionExePath(edition) + "\"";
     if (!arguments.empty()) commandLine += " " + arguments;
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
+    SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+    HANDLE nul = quiet ? CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                     OPEN_EXISTING, 0, nullptr)
+                       : INVALID_HANDLE_VALUE;
+    if (nul != INVALID_HANDLE_VALUE) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = startup.hStdOutput = startup.hStdError = nul;
+    }
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
     buffer.push_back('\0');
-    if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &run->process)) {
-        *error = "CreateProcess failed for " + commandLine + ": error " + std::to_string(GetLastError());
+    BOOL started = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0, nullptr,
+                                  nullptr, &startup, &run->process);
+    DWORD startError = GetLastError();
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+    if (!started) {
+        *error = "CreateProcess failed for " + commandLine + ": error " + std::to_string(startError);
         return false;
     }
-    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, run->process.hProcess);
+    if (HANDLE job = ProgramsJob()) AssignProcessToJobObject(job, run->process.hProcess);
     return WaitForMainWindow(run, error, timeoutMs);
 }
 
@@ -178,7 +187,7 @@ bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, s
     run->process = {};
     run->process.hProcess = process;
     run->process.dwProcessId = GetProcessId(process);
-    if (HANDLE job = TestJob()) AssignProcessToJobObject(job, process);
+    if (HANDLE job = ProgramsJob()) AssignProcessToJobObject(job, process);
     return WaitForMainWindow(run, error, timeoutMs);
 }
 

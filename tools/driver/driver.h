@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/driver/window_capture.h"
+#include "tools/driver/window_capture.h"
 
 struct ProgramRun {
     PROCESS_INFORMATION process = {};
@@ -32,9 +32,10 @@ bool WriteEditionIni(const std::string& edition, const char* contents);
 bool ReadEditionIni(const std::string& edition, std::string* contents);
 
 // Starts the program with the arguments and waits until its main window is
-// visible (the start-up continuation has run).
+// visible (the start-up continuation has run). Quiet: Wine's own remarks
+// on the program's standard output and error are not shown.
 bool StartEdition(ProgramRun* run, const std::string& edition, const std::string& arguments,
-                  std::string* error, int timeoutMs = 20000);
+                  std::string* error, int timeoutMs = 20000, bool quiet = false);
 
 // Takes over a program the shell started (its process handle) and waits
 // as StartEdition does.

@@ -1,9 +1,0 @@
-// A window's pixels as the screen shows them, kept as a BMP file: for the
-// tests that read pictures back and for people looking at what was drawn.
-#pragma once
-#include <windows.h>
-
-#include <string>
-
-// Copies the window's pixels from the screen into a 24-bit BMP file.
-bool CaptureWindow(HWND window, const std::string& bmpPath);

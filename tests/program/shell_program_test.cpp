@@ -12,7 +12,7 @@
 
 #include "tools/driver/driver.h"
 #include "tools/driver/program_dialogs.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/support/label_file_builder.h"
 
 namespace {

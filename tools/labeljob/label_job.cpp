@@ -10,6 +10,7 @@
 #include "editions/dialog_ids.h"
 #include "editions/profile.h"
 #include "tools/driver/driver.h"
+#include "tools/driver/pdf_output.h"
 #include "tools/driver/program_dialogs.h"
 #include "tools/driver/window_capture.h"
 #include "tools/driver/wine_drive.h"
@@ -166,20 +167,13 @@ bool WaitForQueueJob(const JobOptions& options, int before, int* jobId, std::str
 
 // The queue's PDF of the job: "<title>-job_<n>.pdf" in its folder.
 std::string QueuePdfOf(const JobOptions& options, int jobId) {
-    const char* home = std::getenv("WINEHOMEDIR");  // "\??\Z:\root"
-    std::string folder = home ? home : "Z:\\root";
-    if (folder.compare(0, 4, "\\??\\") == 0) folder.erase(0, 4);
-    folder += "\\PDF\\" + options.queue;
+    std::string folder = PdfFolder(options.queue.c_str());
     std::string suffix = "-job_" + std::to_string(jobId) + ".pdf";
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*" + suffix).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::string();
     FindClose(search);
     return folder + "\\" + found.cFileName;
-}
-
-bool PdfComplete(const std::string& bytes) {
-    return bytes.size() > 16 && bytes.find("%%EOF", bytes.size() - 16) != std::string::npos;
 }
 
 class Job {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "document/settings_store.h"
 #include "editions/command_ids.h"
 #include "editions/dialog_ids.h"
 #include "editions/profile.h"
@@ -67,26 +68,22 @@ bool PrepareSettings(const JobOptions& options, const EditionProfile& edition, s
         *error = "cannot copy the settings " + options.settings;
         return false;
     }
-    if (options.settings.empty() && !WriteEditionIni(edition.name, "[tlm5]\r\n")) {
-        *error = "cannot write " + ini;
-        return false;
-    }
     std::string drive = std::to_string(static_cast<int>(options.drive));
     std::string port = "CUPS:" + options.queue;
     // The file dialog opens where the label goes, as after an earlier save.
     std::string folder;
     AnsiWindowsPath(options.outDir + "/", &folder);
-    bool ok = WritePrivateProfileStringA("tlm5", "Drive", drive.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "LabelPath", folder.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "PrinterName", options.queue.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "DriverName", "wineps.drv", ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "PortName", port.c_str(), ini.c_str());
+    bool ok = WritePrivateProfileStringA(kSettingsSection, "Drive", drive.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "LabelPath", folder.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "PrinterName", options.queue.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "DriverName", "wineps.drv", ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "PortName", port.c_str(), ini.c_str());
     if (!ok) *error = "cannot write " + ini;
     return ok;
 }
 
 int IniInt(const EditionProfile& edition, const char* key, int fallback) {
-    return static_cast<int>(GetPrivateProfileIntA("tlm5", key, fallback, IniPath(edition).c_str()));
+    return static_cast<int>(GetPrivateProfileIntA(kSettingsSection, key, fallback, IniPath(edition).c_str()));
 }
 
 // A folder that is the mount point of a CD names its device, so that the
@@ -102,10 +99,20 @@ std::string CdDeviceOf(const std::string& folder) {
         if (end == std::string::npos) end = mounts.size();
         char device[512], point[512], type[64];
         std::string line = mounts.substr(at, end - at);
-        if (std::sscanf(line.c_str(), "%511s %511s %63s", device, point, type) == 3 && target == point &&
-            (std::string(type) == "iso9660" || std::string(type) == "udf"))
-            return device;
         at = end + 1;
+        if (std::sscanf(line.c_str(), "%511s %511s %63s", device, point, type) != 3) continue;
+        if (std::string(type) != "iso9660" && std::string(type) != "udf") continue;
+        // Blanks in a mount point come as octal escapes ("\040").
+        std::string unescaped;
+        for (const char* p = point; *p; ++p) {
+            if (p[0] == '\\' && p[1] >= '0' && p[1] <= '3' && p[2] && p[3]) {
+                unescaped += static_cast<char>((p[1] - '0') * 64 + (p[2] - '0') * 8 + (p[3] - '0'));
+                p += 3;
+            } else {
+                unescaped += *p;
+            }
+        }
+        if (unescaped == target) return device;
     }
     return std::string();
 }

@@ -29,6 +29,7 @@ constexpr int kSaveMs = 120000;
 constexpr int kPrintMs = 600000;
 constexpr int kPdfMs = 600000;
 constexpr int kCloseMs = 30000;
+constexpr int kAbandonMs = 10000;
 
 using Clock = std::chrono::steady_clock;
 
@@ -350,7 +351,7 @@ class Job {
     void Abandon() {
         if (!run_.process.hProcess) return;
         DWORD code = 0;
-        CloseAndWait(&run_, CloseAnswers(), kCloseMs, &code);
+        CloseAndWait(&run_, CloseAnswers(), kAbandonMs, &code);
         KillProgram(&run_);
     }
 

@@ -24,7 +24,7 @@
 #include "tests/gui/gui_harness.h"
 #include "tests/gui/view_input.h"
 #include "tests/samples/sample_labels.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/support/print_doubles.h"
 
 namespace {

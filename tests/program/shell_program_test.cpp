@@ -11,7 +11,8 @@
 #include <vector>
 
 #include "tools/driver/driver.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/program_dialogs.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/support/label_file_builder.h"
 
 namespace {
@@ -64,6 +65,13 @@ protected:
         std::string error;
         ASSERT_TRUE(AdoptProcess(&run_, info.hProcess, "Kestrin", &error)) << error;
     }
+    // The file the shell named is loaded once the start-up's posted request
+    // has run.
+    void ShellOpen(const std::string& path) {
+        ShellRun("open", path);
+        std::string error;
+        ASSERT_TRUE(WaitForStartupCommands(run_, 30000, &error)) << error;
+    }
     ProgramRun run_;
 };
 
@@ -99,7 +107,7 @@ TEST_F(ShellProgramTest, TheShellStartsTheProgramOnBodiesAndTemplates) {
 TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
     StartAndClose("Kestrin", "[tlm5]\r\nDrive=67\r\n");
     std::string body = TempFile("shell open.KSB", fixture::Body(41));
-    ShellRun("open", body);
+    ShellOpen(body);
     DWORD code = 99;
     ASSERT_TRUE(CloseProgram(&run_, &code));
     std::string ini;
@@ -109,7 +117,7 @@ TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
 
     std::string templ = TempFile("shell open.KST", fixture::TextMode(fixture::Template(40, "Kestrin", "")));
     StartAndClose("Kestrin", kOnPlainQueue);
-    ShellRun("open", templ);
+    ShellOpen(templ);
     ASSERT_TRUE(CloseProgram(&run_, &code));
     ASSERT_TRUE(ReadEditionIni("Kestrin", &ini));
     EXPECT_NE(ini.find("Columns0=4\r\n"), std::string::npos);

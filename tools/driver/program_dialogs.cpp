@@ -122,7 +122,7 @@ std::string DescribeDialog(HWND dialog) {
 void DismissDialog(HWND dialog) {
     for (int id : {IDCANCEL, IDNO, IDOK}) {
         HWND button = GetDlgItem(dialog, id);
-        if (button && IsWindowEnabled(button)) {
+        if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
             PostMessageA(button, BM_CLICK, 0, 0);
             return;
         }

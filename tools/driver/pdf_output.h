@@ -1,7 +1,8 @@
 // The PDF queues' output as a Windows program under Wine sees it: cups-pdf
-// writes each job to the user's home ("Z:\root\PDF", the margin queue into
-// its own folder there), named after the job's title with "-job_N.pdf" at
-// the end. A job is found as a file that was not there before it.
+// writes each job to the user's home ("Z:\root\PDF", the other queues into
+// folders of their own there), named after the job's title with
+// "-job_N.pdf" at the end. A test finds its job as a file that was not
+// there before it; labeljob by its job number.
 #pragma once
 #include <windows.h>
 

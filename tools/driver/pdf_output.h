@@ -73,3 +73,20 @@ inline std::vector<std::string> WaitForNewPdfs(const std::string& folder, const 
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
     return done;
 }
+
+// Prints an empty page to the queue under a title of its own, waits for its
+// PDF and deletes it: a queue prints its jobs in turn, so every job sent to
+// it before has its PDF by then. False when it did not come in time.
+inline bool MarkerJobPrinted(const char* queue, int milliseconds) {
+    std::string folder = PdfFolder(queue);
+    std::set<std::string> before = PdfFiles(folder);
+    std::string title = "marker-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+    HDC dc = CreateDCA(nullptr, queue, nullptr, nullptr);
+    if (!dc) return false;
+    DOCINFOA info = {sizeof info, title.c_str(), nullptr, nullptr, 0};
+    bool sent = StartDocA(dc, &info) > 0 && StartPage(dc) > 0 && EndPage(dc) > 0 && EndDoc(dc) > 0;
+    DeleteDC(dc);
+    std::vector<std::string> pdfs = sent ? WaitForNewPdfs(folder, before, title, 1, milliseconds) : std::vector<std::string>();
+    for (const std::string& pdf : pdfs) DeleteFileA(pdf.c_str());
+    return pdfs.size() == 1;
+}

@@ -224,19 +224,6 @@ CommandOutcome CloseAndWait(ProgramRun* run, const std::vector<DialogAnswer>& an
     return outcome;
 }
 
-bool WaitUntilIdle(const ProgramRun& run, int timeoutMs) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(run.window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
-        return false;
-    // Painting waits for an empty queue: the round trip above ran first.
-    DWORD start = GetTickCount();
-    while (GetUpdateRect(run.window, nullptr, FALSE)) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-        Sleep(10);
-    }
-    return SendMessageTimeoutA(run.window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result) != 0;
-}
-
 bool WaitForStartupCommands(const ProgramRun& run, int timeoutMs, std::string* failure) {
     // The start-up writes its banner into the status bar after it posted
     // the command line's request. Messages posted after that are handled

@@ -228,7 +228,7 @@ class Job {
         if (!StartEdition(&run_, e_.name, arguments, &error, kStartMs, true)) return Fail("starting: " + error);
         // The command line's load, when there is one, runs before anything else.
         if (!WaitForStartupCommands(run_, kStartMs, &error)) return Fail("starting: " + error);
-        if (!WaitUntilIdle(run_)) return Fail("starting: the program does not answer");
+        if (!WaitUntilHandled(run_.window)) return Fail("starting: the program does not answer");
         timer_.Lap("start");
         return true;
     }
@@ -274,7 +274,7 @@ class Job {
         std::string path = OutputPath(o_, "png");
         std::string windowsPath;
         AnsiWindowsPath(path, &windowsPath);
-        if (!WaitUntilIdle(run_) || !CaptureWindow(run_.window, windowsPath))
+        if (!WaitUntilHandled(run_.window) || !CaptureWindow(run_.window, windowsPath))
             return Fail("cannot capture the window to " + path);
         result_.picturePath = path;
         result_.written.push_back(path);

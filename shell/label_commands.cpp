@@ -112,9 +112,8 @@ bool ClearAllLabels(int) {
 bool SetSheetKind(int kind) {
     ClearObjectSelection(Label());
     g_view.labelKind = kind;
-    g_view.currentLabel = 0;
     g_view.currentPage = 1;
-    g_currentLabel = &g_labelRecords[0];
+    MakeLabelCurrent(0);
     return true;
 }
 

@@ -232,7 +232,7 @@ bool Print(HWND window, int what) { return PrintLabel(window, what); }
 
 bool Zoom(HWND, int) {
     g_view.fullSize = g_view.fullSize ? 0 : 1;
-    SwitchPage(g_view.currentLabel, g_view.currentPage);
+    SwitchPage(CurrentLabelIndex(), g_view.currentPage);
     return true;
 }
 
@@ -245,7 +245,7 @@ void ShowPage(int page) {
     int before = g_view.currentPage;
     bool selected = Label()->SelectionKind != SELECTED_NOTHING;
     ClearObjectSelection(Label());
-    SwitchPage(g_view.currentLabel, page);
+    SwitchPage(CurrentLabelIndex(), page);
     if (PageChangeRepaints(!g_view.fullSize, before, g_view.currentPage, selected)) RequestRepaint();
 }
 

@@ -44,12 +44,10 @@ int ReadSavedCoordinate(const char* key) {
 
 void OnCreate(HWND window) {
     g_win.main = window;
-    g_view.currentLabel = 0;
-    g_currentLabel = &g_labelRecords[0];
+    MakeLabelCurrent(0);
     ClearAllLabelRecords();
     LoadPopupMenus();
     PostMessageA(window, WM_COMMAND, CMD_STARTUP, 0);
-    g_view.currentLabel = 0;
     g_view.currentPage = 1;
 
     ScreenPosition& saved = g_settings.Windows[WINDOW_MAIN];

@@ -129,7 +129,7 @@ void AddRecentFile(const char* path) {
 void SetTitle(HWND window) {
     if (!window) return;
     std::string title = WindowTitle(TheEdition(), g_view.labelName.c_str(), g_view.labelKind, g_view.currentPage,
-                                    g_view.fullSize, g_view.currentLabel);
+                                    g_view.fullSize, CurrentLabelIndex());
     char shown[512] = "";
     GetWindowTextA(window, shown, sizeof shown);
     if (title != shown) SetWindowTextA(window, title.c_str());

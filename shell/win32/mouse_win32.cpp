@@ -24,7 +24,7 @@ bool Floppy() { return TheEdition().id == EDITION_WIMBROOK; }
 
 // The label index a page switch keeps: Wimbrook's current label of the
 // sheet, label 0 everywhere else.
-int SwitchLabel() { return Floppy() ? g_view.currentLabel : 0; }
+int SwitchLabel() { return Floppy() ? CurrentLabelIndex() : 0; }
 
 // The current page placed, and p in its label units.
 LabelPoint PlaceCurrentPage(LabelPoint p) {

@@ -29,7 +29,7 @@ void PrepareLabelRecords(int count) {
         ZIPINFO& label = g_labelRecords[i];
         label.LabelNumber = i + 1;
         FreeLayoutCache(&label.Layout);
-        label.LayoutValid = 0;
+        InvalidateLayout(&label);
     }
 }
 

@@ -21,7 +21,7 @@ ZIPINFO* Label() { return g_currentLabel; }
 
 bool Toggle(int32_t* field) {
     *field = *field ? 0 : 1;
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 
@@ -29,7 +29,7 @@ bool Toggle(int32_t* field) {
 
 bool SetColumns(int count) {
     Label()->Columns = count < 0 ? 0 : (count > kMaxColumns ? kMaxColumns : count);
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 
@@ -58,7 +58,7 @@ bool SetDirection(int direction) {
 
 bool SetLabelFormat(int lblFmt) {
     ChooseLabelFormat(TheEdition(), lblFmt, &Label()->LblFmt, &g_view.labelKind, &g_view.currentPage);
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 

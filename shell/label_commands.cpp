@@ -12,7 +12,6 @@
 #include "editions/edition.h"
 #include "render/catalog_geometry.h"
 #include "render/label_geometry.h"
-#include "shell/menu_inputs.h"
 #include "shell/view_state.h"
 
 namespace {
@@ -33,11 +32,7 @@ bool SetColumns(int count) {
     return true;
 }
 
-bool StepColumns(int delta) {
-    ToolbarStates allowed = ComputeToolbarStates(TheEdition(), GatherMenuInputs(Label()));
-    if (delta > 0 ? !allowed.moreColumnsEnabled : !allowed.fewerColumnsEnabled) return false;
-    return SetColumns(Label()->Columns + delta);
-}
+bool StepColumns(int delta) { return SetColumns(Label()->Columns + delta); }
 
 bool ToggleLined(int) { return Toggle(&Label()->Lined); }
 bool ToggleShowSize(int) { return Toggle(&Label()->ShowSize); }

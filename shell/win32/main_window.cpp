@@ -25,7 +25,6 @@
 #include "shell/win32/dispatch.h"
 #include "shell/object_drag.h"
 #include "shell/win32/label_view_win32.h"
-#include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/mouse_win32.h"
 #include "shell/win32/object_drag_win32.h"
@@ -151,8 +150,6 @@ HWND CreateMainWindow(HINSTANCE instance) {
     g_drag = DragState();
     return window;
 }
-
-bool ExitCheck(HWND window) { return ConfirmDiscard(window); }
 
 namespace {
 

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstdint>
 
+#include "catalog/zipinfo.h"
 #include "document/font_desc.h"
 #include "editions/profile.h"
 
@@ -13,6 +14,7 @@ constexpr int kMaxFontExtent = 1000;
 // Extension styles of a label: the layout marks "no style" with 255, so
 // the count stays below it.
 constexpr int kMaxExtStyles = 254;
+static_assert(kMaxExtStyles < kNoExtStyle, "a style index never reads as no style");
 // Exclusion patterns: far more than anyone types, small enough to read.
 constexpr int kMaxExcludePatterns = 512;
 // "WindScale" in percent.

@@ -1,7 +1,9 @@
-// Test helpers for files that must resist writing. Under Wine a superuser
-// writes files whatever their read-only attribute says, so the host's
-// immutable flag (chattr, started as a Unix program through Wine) backs the
-// attribute up. Header-only: used by the Win32 and the program tests.
+// Test helpers for files and folders that must resist writing. A user is
+// stopped by the write permissions (the read-only attribute of a file);
+// a superuser writes whatever they say, and under Wine the tests often run
+// as one, so the host's immutable flag (chattr, started as a Unix program
+// through Wine) backs them up. Header-only: used by the Win32, GUI and
+// program tests.
 #pragma once
 #include <windows.h>
 
@@ -38,36 +40,57 @@ inline std::string HostPathOf(const std::string& windowsPath) {
     return result;
 }
 
-inline bool FileWritable(const std::string& path) {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+inline bool IsFolder(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A file opens for writing; in a folder a new file can be made (a probe that
+// a flag landing meanwhile kept from being deleted goes the next time).
+inline bool Writable(const std::string& path) {
+    bool folder = IsFolder(path);
+    std::string target = folder ? path + "\\write probe" : path;
+    if (folder) DeleteFileA(target.c_str());
+    HANDLE h = CreateFileA(target.c_str(), GENERIC_WRITE, 0, nullptr, folder ? CREATE_NEW : OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     CloseHandle(h);
+    if (folder) DeleteFileA(target.c_str());
     return true;
 }
 
-// The read-only attribute, then the immutable flag when the attribute
-// alone does not stop this user. True when the file cannot be written.
-inline bool MakeFileReadOnly(const std::string& path) {
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    std::string host = HostPathOf(path);
-    if (FileWritable(path) && !host.empty()) {
-        RunHostCommand("/usr/bin/chattr +i " + host);
-        for (int i = 0; i < 100 && FileWritable(path); ++i) Sleep(20);
-    }
-    return !FileWritable(path);
+inline void SetWritePermission(const std::string& path, const std::string& host, bool allowed) {
+    if (IsFolder(path))
+        RunHostCommand(std::string("/bin/chmod ") + (allowed ? "u+w" : "a-w") + " \"" + host + "\"");
+    else
+        SetFileAttributesA(path.c_str(), allowed ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY);
 }
 
-// Undoes MakeFileReadOnly. The immutable flag goes first: while it is set
-// the attribute cannot be changed either.
-inline void MakeFileWritable(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+// Makes a file or folder (no trailing backslash) unwritable: the write
+// permissions, then the immutable flag when they do not stop this user.
+// Empty when it worked; else why not, for the test's skip message.
+inline std::string MakeReadOnly(const std::string& path) {
     std::string host = HostPathOf(path);
-    bool asked = false;
-    for (int i = 0; i < 100; ++i) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (FileWritable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY)) return;
-        if (!asked && !host.empty()) RunHostCommand("/usr/bin/chattr -i " + host);
-        asked = true;
-        Sleep(20);
-    }
+    if (host.empty()) return "no host path for " + path;
+    SetWritePermission(path, host, false);
+    if (!Writable(path)) return std::string();
+    RunHostCommand("/usr/bin/chattr +i \"" + host + "\"");
+    for (int i = 0; i < 100 && Writable(path); ++i) Sleep(20);  // the flag may land after the report
+    if (!Writable(path)) return std::string();
+    return "neither the write permissions nor the immutable flag (chattr +i: the superuser, on a file system "
+           "that keeps it) stop this user writing " + host;
+}
+
+// Undoes MakeReadOnly; set-ups call it to clear what a killed run left.
+// The immutable flag goes first: while it is set the permissions cannot
+// be changed either.
+inline void MakeWritable(const std::string& path) {
+    std::string host = HostPathOf(path);
+    if (host.empty() || GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+    auto restored = [&] {
+        SetWritePermission(path, host, true);
+        return Writable(path) && !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_READONLY);
+    };
+    if (restored()) return;
+    RunHostCommand("/usr/bin/chattr -i \"" + host + "\"");
+    for (int i = 0; i < 100 && !restored(); ++i) Sleep(20);
 }

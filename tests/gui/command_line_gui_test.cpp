@@ -38,12 +38,17 @@ int CountOf(int command) {
 class CommandLineStartTest : public testing::Test {
 protected:
     void TearDown() override { CloseMainWindowInProcess(); }
+    // Starts on the command line; the window handles what that posts.
+    void Start(const std::string& commandLine) {
+        HWND window = StartMainWindowInProcess(nullptr, commandLine.c_str(), RecordCommands);
+        ASSERT_NE(window, nullptr);
+        ASSERT_TRUE(PumpUntilHandled(window));
+    }
 };
 
 TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
     DialogScript answers({});
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label C:\\My Labels\\summer disk.KSB", RecordCommands), nullptr);
-    PumpMessages(400);
+    ASSERT_NO_FATAL_FAILURE(Start("-label C:\\My Labels\\summer disk.KSB"));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."});
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 1);
@@ -54,15 +59,13 @@ TEST_F(CommandLineStartTest, LabelRequestPostsTheLoadWithTheNameAsGiven) {
 }
 
 TEST_F(CommandLineStartTest, TemplateAndPrintRequests) {
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-template A:\\Kestrin.KST", RecordCommands), nullptr);
-    PumpMessages(100);
+    ASSERT_NO_FATAL_FAILURE(Start("-template A:\\Kestrin.KST"));
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 1);
     EXPECT_EQ(g_view.commandLineFile, "A:\\Kestrin.KST");
 }
 
 TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-label", RecordCommands), nullptr);
-    PumpMessages(100);
+    ASSERT_NO_FATAL_FAILURE(Start("-label"));
     EXPECT_EQ(CountOf(CMD_STARTUP), 1);
     EXPECT_EQ(CountOf(CMD_CMDLINE_LABEL), 0);
     EXPECT_EQ(CountOf(CMD_CMDLINE_TEMPLATE), 0);
@@ -71,12 +74,16 @@ TEST_F(CommandLineStartTest, KeywordAloneStartsNormally) {
 }
 
 TEST_F(CommandLineStartTest, PrintLabelRequest) {
+    // A fresh name in the temporary folder: surely no file there.
+    char folder[MAX_PATH], missing[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    ASSERT_NE(GetTempFileNameA(folder, "lbl", 0, missing), 0u);
+    DeleteFileA(missing);
     DialogScript answers({});
-    ASSERT_NE(StartMainWindowInProcess(nullptr, "-printlabel Z:\\tmp\\a.KSB", RecordCommands), nullptr);
-    PumpMessages(400);
+    ASSERT_NO_FATAL_FAILURE(Start(std::string("-printlabel ") + missing));
     EXPECT_EQ(answers.seen(), std::vector<std::string>{"Unable to load..."}) << "nothing printed";
     EXPECT_EQ(CountOf(CMD_CMDLINE_PRINT), 1);
-    EXPECT_EQ(g_view.commandLineFile, "Z:\\tmp\\a.KSB");
+    EXPECT_EQ(g_view.commandLineFile, missing);
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ protected:
     std::vector<std::string> Command(int command, std::vector<DialogAction> answers = {}) {
         DialogScript script(std::move(answers));
         SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(command), 0);
-        PumpMessages(30);
+        EXPECT_TRUE(PumpUntilHandled(window_));  // and what it posted, a rescan say
         return script.seen();
     }
     HWND window_ = nullptr;
@@ -157,7 +157,6 @@ TEST_F(DispatchTest, HiddenHintScansOnceThenNeverAsksAgainAcrossARestart) {
                                 CheckDlgButton(dialog, IDC_HINT_HIDE, BST_CHECKED);
                                 PostMessageA(dialog, WM_COMMAND, IDOK, 0);
                             }});
-    PumpMessages(300);
     EXPECT_EQ(seen, Captions{"Directory Scanning Warning"});
     EXPECT_NE(message.find("You need to re-scan the disk for this setting to take effect."), std::string::npos);
     EXPECT_NE(message.find("Scan Disk|Don't Scan Disk|&Don't Show This Hint Again"), std::string::npos);
@@ -168,14 +167,12 @@ TEST_F(DispatchTest, HiddenHintScansOnceThenNeverAsksAgainAcrossARestart) {
     // Asked again, the hint would show; it must not.
     ClearLabel(g_currentLabel);
     EXPECT_TRUE(Command(CMD_LEVELS_2).empty());
-    PumpMessages(200);
     EXPECT_EQ(g_currentLabel->NumEntries, 0) << "a hidden hint answers Don't Scan Disk";
 
     CloseMainWindowInProcess();
     window_ = StartMainWindowInProcess(kKeepIni);
     ASSERT_NE(window_, nullptr);
     EXPECT_TRUE(Command(CMD_LEVELS_3).empty());
-    PumpMessages(200);
     EXPECT_EQ(g_currentLabel->NumEntries, 0);
 }
 
@@ -277,7 +274,7 @@ TEST_F(DispatchTest, CommandsAndDoubleClicksReachTheirDialogs) {
     const ZIPINFO& label = *g_currentLabel;
     DoubleClickAt(window_, {label.LabelOriginX + (spines[0].left + spines[0].right) / 2,
                             label.LabelOriginY + (spines[0].top + spines[0].bottom) / 2});
-    PumpMessages(500);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     ASSERT_EQ(script.seen().size(), 1u);
     EXPECT_EQ(script.seen()[0].compare(0, name.size() + 6, name + " Label"), 0) << script.seen()[0];
 }
@@ -301,7 +298,7 @@ TEST_F(DispatchTest, EnterReadsTheDiskAndAnEmptyDiskIsReportedByName) {
     keys[0].ki.wVk = keys[1].ki.wVk = VK_RETURN;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
-    PumpMessages(400);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     EXPECT_EQ(DumpNames(g_currentLabel), "a.txt b.txt c.txt docs");
     EXPECT_EQ(g_view.modified, 1);
 
@@ -322,7 +319,6 @@ TEST_F(DispatchTest, ArchiveHintScansTheArchivesMembers) {
     if (!Kestrin()) GTEST_SKIP() << "the hints are the same in every edition";
     Start("[tlm5]\r\nDrive=71\r\nDispSub=15\r\nScanArchives=0\r\n");  // G:, the archives
     EXPECT_EQ(Command(CMD_SCAN_ARCHIVES, {Press(IDOK)}), Captions{"Archive Scanning Warning"});
-    PumpMessages(400);
     EXPECT_EQ(g_scan.ScanArchives, 1);
     int archivesListed = 0;
     for (int i = 0; i < g_currentLabel->NumEntries; ++i)
@@ -383,7 +379,6 @@ TEST_F(DispatchTest, SpreadViewShowsWhatAForcedRepaintWouldAfterEveryPageCommand
         std::vector<DialogAction> answers;
         if (step.answer) answers.push_back(TypeThenPress(IDC_GOTO_PAGE, step.answer, IDOK));
         Command(step.command, answers);
-        PumpMessages(100);
         std::string before = WindowPixels(window_), after;
         RepaintNow(window_);
         after = WindowPixels(window_);

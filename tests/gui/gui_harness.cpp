@@ -12,6 +12,8 @@
 #include "shell/win32/report_win32.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
+#include "tools/driver/driver.h"
+#include "tests/driver/host_files.h"
 
 namespace {
 std::string IniPath() {
@@ -57,7 +59,21 @@ void PumpMessages(int milliseconds) {
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
 }
 
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    return WaitFor([&] {
+        PumpMessages(0);
+        return done();
+    }, timeoutMs);
+}
+
+bool PumpUntilHandled(HWND window, int timeoutMs) {
+    RECT corner = {0, 0, 1, 1}, update;
+    InvalidateRect(window, &corner, FALSE);
+    return PumpUntil([&] { return !IsWindowVisible(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
+}
+
 HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, AfterCreateHook afterCreate) {
+    if (iniContents != kKeepIni) MakeWritable(IniPath());  // a killed read-only test may have left it so
     if (iniContents == kFirstStartIni) {
         DeleteFileA(IniPath().c_str());
         if (!g_driveAnswer) g_driveAnswer = SetTimer(nullptr, 0, 50, CancelDriveDialog);
@@ -77,8 +93,7 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     g_view.commandLine = commandLine ? commandLine : "";
     if (afterCreate) afterCreate(window);
     // A loaded machine can take a while; give the continuation ten seconds.
-    DWORD start = GetTickCount();
-    while (!IsWindowVisible(window) && GetTickCount() - start < 10000) PumpMessages(10);
+    PumpUntil([window] { return IsWindowVisible(window) != 0; });
     PumpMessages(100);
     return IsWindowVisible(window) ? window : nullptr;
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 using AfterCreateHook = void (*)(HWND window);
@@ -26,3 +27,9 @@ void CloseMainWindowInProcess();
 
 // Dispatches queued messages for the given time, as the program's loop does.
 void PumpMessages(int milliseconds);
+// Dispatches messages until `done` answers true; false after the bound.
+bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+// Dispatches messages until everything queued so far, and what that queued
+// in turn, has been handled: posted messages and input come before a paint,
+// so a corner of the window invalidated now is painted only after them.
+bool PumpUntilHandled(HWND window, int timeoutMs = 10000);

@@ -122,7 +122,7 @@ TEST_F(LabelFilesGuiTest, FilesThatCannotBeWrittenOrReadChangeNothing) {
     const EditionProfile& e = TheEdition();
     std::string good = folder_ + "good" + e.bodyExt, cut = folder_ + "cut" + e.bodyExt,
                 future = folder_ + "future" + e.bodyExt;
-    MakeFileWritable(good);
+    MakeWritable(good);
     BuildSampleLabel(g_currentLabel, e);
     g_answers.name = good;
     g_answers.replace = true;
@@ -131,15 +131,18 @@ TEST_F(LabelFilesGuiTest, FilesThatCannotBeWrittenOrReadChangeNothing) {
     WriteBytes(cut, bytes.substr(0, bytes.size() / 2));
     WriteBytes(future, "42" + bytes.substr(2));
 
-    ASSERT_TRUE(MakeFileReadOnly(good));
+    // Where nothing can stop this user writing, the rest still runs.
+    std::string cannot = MakeReadOnly(good);
     g_answers.boxes.clear();
     CopyField(g_currentLabel->Comment, "unsaved");
     g_view.modified = 1;
-    EXPECT_FALSE(Answered([&] { return SaveBodyCommand(window_); }));
-    EXPECT_EQ(g_answers.boxes, "Disk Error: Error Saving Body\n");
-    EXPECT_EQ(ReadBytes(good), bytes);
-    EXPECT_EQ(g_view.modified, 1);
-    MakeFileWritable(good);
+    if (cannot.empty()) {
+        EXPECT_FALSE(Answered([&] { return SaveBodyCommand(window_); }));
+        EXPECT_EQ(g_answers.boxes, "Disk Error: Error Saving Body\n");
+        EXPECT_EQ(ReadBytes(good), bytes);
+        EXPECT_EQ(g_view.modified, 1);
+        MakeWritable(good);
+    }
 
     for (const std::string& bad : {cut, future}) {
         g_answers.boxes.clear();
@@ -163,6 +166,7 @@ TEST_F(LabelFilesGuiTest, FilesThatCannotBeWrittenOrReadChangeNothing) {
     EXPECT_EQ(g_view.labelName, "good");
     EXPECT_EQ(g_currentLabel->Comment, comment);
     EXPECT_EQ(g_view.modified, 0);
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
 }
 
 }  // namespace

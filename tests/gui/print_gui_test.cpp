@@ -6,6 +6,7 @@
 
 #include <windows.h>
 #include <dlgs.h>
+#include <winspool.h>
 
 #include <cstring>
 #include <string>
@@ -23,7 +24,7 @@
 #include "tests/gui/gui_harness.h"
 #include "tests/gui/view_input.h"
 #include "tests/samples/sample_labels.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/support/print_doubles.h"
 
 namespace {
@@ -31,6 +32,9 @@ namespace {
 const char kMarginQueue[] = "LabelPDFMargin";
 const std::string kOnMarginQueue =
     "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDFMargin\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDFMargin\r\n";
+// The plain queue by name, so that no case depends on which is the default.
+const std::string kOnPlainQueue =
+    "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDF\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDF\r\n";
 
 void ClickOk(HWND dialog) { ClickControl(dialog, IDOK); }
 
@@ -110,7 +114,8 @@ TEST_F(PrintTest, CancelPrintsNothingAndChangesNothing) {
     EXPECT_EQ(std::memcmp(&settings, &g_settings, sizeof settings), 0);
     EXPECT_DOUBLE_EQ(g_view.windowScale, 0.75);
     EXPECT_EQ(g_view.paintingEnabled, 1);
-    EXPECT_TRUE(WaitForNewPdfs(PdfFolder(kMarginQueue), before_, TheEdition().name, 0, 3000).empty());
+    ASSERT_TRUE(MarkerJobPrinted(kMarginQueue, 30000));
+    EXPECT_TRUE(WaitForNewPdfs(PdfFolder(kMarginQueue), before_, TheEdition().name, 0, 0).empty());
 }
 
 TEST_F(PrintTest, SizeWarningIsAskedOnceBeforeTheJobAndRemembered) {
@@ -169,7 +174,10 @@ TEST_F(PrintTest, AStoredPrinterThatIsGoneGivesWayToTheDefault) {
     DialogScript script({[](HWND d) { ClickControl(d, IDCANCEL); }});
     EXPECT_FALSE(PrintLabel(window_, 0));
     EXPECT_EQ(script.seen().size(), 1u) << "the print dialog, on the default printer";
-    EXPECT_STREQ(g_settings.Printer.name, "LabelPDF");
+    char printer[256];
+    DWORD size = sizeof printer;
+    ASSERT_TRUE(GetDefaultPrinterA(printer, &size));
+    EXPECT_STREQ(g_settings.Printer.name, printer);
 }
 
 TEST_F(PrintTest, WimbrookWithNothingToPrintSaysSoAndOpensNoDialog) {
@@ -265,7 +273,7 @@ std::vector<DialogAction> ChooseMarginQueueThen(DialogAction then) {
 // Printer Setup puts it back.
 TEST_F(PrintTest, SetupCancelPutsBackAPrinterChosenMeanwhile) {
     if (Skip(EDITION_DOVANTEL)) GTEST_SKIP() << "Printer Setup's printer, once";
-    Start("[tlm5]\r\nDrive=67\r\n");
+    Start(kOnPlainQueue);
     std::string shown, meanwhile;
     DialogScript script(ChooseMarginQueueThen([&](HWND d) {
         shown = ControlText(d, IDC_PS_PRINTER_NAME);
@@ -280,7 +288,7 @@ TEST_F(PrintTest, SetupCancelPutsBackAPrinterChosenMeanwhile) {
 
 TEST_F(PrintTest, APrinterChosenInSetupSurvivesARestartAndPrints) {
     if (Skip(EDITION_DOVANTEL)) GTEST_SKIP() << "Printer Setup's printer, once";
-    Start("[tlm5]\r\nDrive=67\r\n");
+    Start(kOnPlainQueue);
     {
         DialogScript script(ChooseMarginQueueThen(ClickOk));
         EXPECT_TRUE(PrinterSetupDialog(window_));

@@ -7,9 +7,11 @@
 #include <cstring>
 #include <string>
 
+#include "catalog/labels.h"
 #include "editions/edition.h"
 #include "editions/resource_ids.h"
 #include "editions/command_ids.h"
+#include "shell/command_table.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
 #include "shell/window_size.h"
@@ -162,11 +164,22 @@ TEST_F(MainWindowTest, StatusBarShowsTheBannerAndMenuHints) {
 }
 
 TEST_F(MainWindowTest, UnhandledCommandsOnlyRepaint) {
-    ValidateRect(window_, nullptr);
-    SendMessageA(window_, WM_COMMAND, CMD_READ_DISK, 0);
-    RECT update;
-    EXPECT_TRUE(GetUpdateRect(window_, &update, FALSE));
-    EXPECT_TRUE(IsWindow(window_));
+    // An id no edition has, and another edition's command that would
+    // change the label or its kind here.
+    auto label = [] { return std::string(reinterpret_cast<const char*>(g_currentLabel), sizeof(ZIPINFO)); };
+    for (int command : {40999, TheEdition().id == EDITION_WIMBROOK ? CMD_COLUMNS_6 : CMD_FORMAT_NINE}) {
+        SCOPED_TRACE(command);
+        ASSERT_EQ(FindCommand(TheEdition(), command), nullptr);
+        std::string before = label();
+        int kind = g_view.labelKind;
+        ValidateRect(window_, nullptr);
+        SendMessageA(window_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        RECT update;
+        EXPECT_TRUE(GetUpdateRect(window_, &update, FALSE));
+        EXPECT_TRUE(label() == before);
+        EXPECT_EQ(g_view.labelKind, kind);
+        EXPECT_EQ(g_view.modified, 0);
+    }
 }
 
 TEST_F(MainWindowTest, CloseRequestDestroysTheWindowAndPostsQuitZero) {

@@ -27,6 +27,7 @@
 #include "editions/edition.h"
 #include "shell/view_state.h"
 #include "shell/win32/win_state.h"
+#include "tools/driver/driver.h"
 #include "tests/driver/host_files.h"
 #include "tests/gui/dialog_script.h"
 #include "tests/gui/gui_harness.h"
@@ -323,14 +324,13 @@ TEST_F(StyleDialogsTest, InitialsAreWrittenAtOnceAndAReadOnlyIniIsTold) {
     EXPECT_NE(ini.find("Initials=QRS\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Number=" + number + "\r\n"), std::string::npos) << ini;
 
-    char dir[MAX_PATH];
-    GetWindowsDirectoryA(dir, sizeof dir);
-    std::string path = std::string(dir) + "\\" + TheEdition().iniFile;
-    if (!MakeFileReadOnly(path)) GTEST_SKIP() << "this host cannot make the file read-only";
+    std::string path = EditionIniPath(TheEdition().name);
+    std::string cannot = MakeReadOnly(path);
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
     PlayDuring([&] { ok = InitialsDialog(window_); },
                {WaitFor("Customize Initials"), Type("TUV"), Click(IDOK), UseWindow(window_),
                 ExpectMessage("could not be written")});
-    MakeFileWritable(path);
+    MakeWritable(path);
     EXPECT_TRUE(ok);
     EXPECT_STREQ(g_settings.Initials, "TUV") << "they apply for this run";
 }

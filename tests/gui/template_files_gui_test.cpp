@@ -38,10 +38,11 @@ class TemplateGuiTest : public testing::Test {
 protected:
     void SetUp() override {
         root_ = TestFolder("template_drive");
+        MakeWritable(Folder());  // a killed run may have left it read-only
         for (const char* folder : {"Docs", "Music", "Old"}) CreateDirectoryA((root_ + folder).c_str(), nullptr);
         for (const char* file : {"Docs\\a.txt", "Music\\b.mp3", "Old\\c.txt"}) WriteBytes(root_ + file, "x");
         WriteBytes(root_ + "logo.bmp", TinyBmp());
-        host_ = HostPathOf(root_.substr(0, root_.size() - 1));
+        host_ = HostPathOf(Folder());
         ASSERT_TRUE(MapWineDrive(kDrive, host_.c_str()));
         window_ = StartMainWindowInProcess("[tlm5]\r\nDrive=84\r\n");
         ASSERT_NE(window_, nullptr);
@@ -52,7 +53,7 @@ protected:
         }
     }
     void TearDown() override {
-        RunHostCommand("/usr/bin/chattr -i " + host_);
+        MakeWritable(Folder());
         for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
         CloseMainWindowInProcess();
         UnmapWineDrive(kDrive);
@@ -88,20 +89,7 @@ protected:
         g_answers.name = "T:\\mine.DVT";
         return Answered([&] { return ReadTemplateCommand(window_); });
     }
-    // The host's immutable flag on the folder: nothing can be created in
-    // the drive's root, not even by the superuser.
-    bool MakeDriveReadOnly() {
-        RunHostCommand("/usr/bin/chattr +i " + host_);
-        std::string probe = root_ + "probe";
-        for (int i = 0; i < 100; ++i) {
-            HANDLE h = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-            if (h == INVALID_HANDLE_VALUE) return true;
-            CloseHandle(h);
-            DeleteFileA(probe.c_str());
-            Sleep(20);
-        }
-        return false;
-    }
+    std::string Folder() const { return root_.substr(0, root_.size() - 1); }
     std::string root_, host_;
     HWND window_ = nullptr;
 };
@@ -168,7 +156,8 @@ TEST_F(TemplateGuiTest, DamagedTemplateAndReadOnlyDriveChangeNothing) {
                                    "\".\nThe label was not changed.\n");
     EXPECT_EQ(g_currentLabel->Columns, 1);
 
-    ASSERT_TRUE(MakeDriveReadOnly());
+    std::string cannot = MakeReadOnly(Folder());  // nothing can be made in the drive's root
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
     g_answers.boxes.clear();
     g_view.modified = 1;
     EXPECT_FALSE(Write());

@@ -27,12 +27,14 @@ protected:
         PostMessageA(run_.window, WM_COMMAND, static_cast<WPARAM>(command), 0);
         return FindProgramWindow(run_, caption);
     }
-    // A real click on one of the dialog's buttons.
-    static void Press(HWND dialog, int id) {
+    // A real click on one of the dialog's buttons that closes it; true once
+    // it is gone and the program has handled what followed.
+    bool Press(HWND dialog, int id) {
         HWND button = GetDlgItem(dialog, id);
         RECT r;
         GetClientRect(button, &r);
         ClickClient(button, r.right / 2, r.bottom / 2);
+        return WaitFor([dialog] { return !IsWindow(dialog); }) && WaitUntilHandled(run_.window);
     }
     std::string Ini(const char* edition) {
         std::string text;
@@ -48,16 +50,13 @@ TEST_F(DialogsProgramTest, AMovedDialogReopensThereAndWhatItStoresReachesTheIni)
     ASSERT_NE(comment, nullptr);
     SetWindowPos(comment, nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetDlgItemTextA(comment, IDC_COMMENT_TEXT, "Backup of %files% files");
-    Press(comment, IDOK);
-    Settle(300);
-    ASSERT_FALSE(IsWindow(comment));
+    ASSERT_TRUE(Press(comment, IDOK));
 
     HWND initials = Open(CMD_CUSTOMIZE_INITIALS, "Customize Initials");
     ASSERT_NE(initials, nullptr);
     SetDlgItemTextA(initials, IDC_INITIALS, "ABC");
     SetDlgItemTextA(initials, IDC_NUMBER, "2,000");
-    Press(initials, IDOK);
-    Settle(300);
+    ASSERT_TRUE(Press(initials, IDOK));
     std::string running = Ini("Kestrin");
     EXPECT_NE(running.find("Initials=ABC\r\n"), std::string::npos) << "written while the program runs";
     EXPECT_NE(running.find("Number=2,000\r\n"), std::string::npos);
@@ -85,8 +84,7 @@ TEST_F(DialogsProgramTest, WimbrooksInitialsLeaveTheNumberAsItWas) {
     ASSERT_NE(initials, nullptr);
     EXPECT_EQ(GetDlgItem(initials, IDC_NUMBER), nullptr);
     SetDlgItemTextA(initials, IDC_INITIALS, "XY");
-    Press(initials, IDOK);
-    Settle(300);
+    ASSERT_TRUE(Press(initials, IDOK));
     std::string ini = Ini("Wimbrook");
     EXPECT_NE(ini.find("Initials=XY\r\n"), std::string::npos);
     EXPECT_NE(ini.find("Number=1.44\r\n"), std::string::npos);

@@ -17,9 +17,9 @@ TEST(DispatchProgramTest, ExitPostedWhileAboutIsOpenWaitsForIt) {
     HWND about = FindProgramWindow(run, "About Kestrin");
     ASSERT_NE(about, nullptr);
     PostMessageA(run.window, WM_COMMAND, CMD_EXIT, 0);
-    Settle(500);
-    EXPECT_TRUE(IsWindow(run.window)) << "the program ended under its open About box";
-    EXPECT_TRUE(IsWindow(about));
+    ASSERT_TRUE(WaitUntilHandled(run.window));  // the Exit was taken off the queue
+    EXPECT_TRUE(IsWindowVisible(run.window)) << "the program ended under its open About box";
+    EXPECT_TRUE(IsWindowVisible(about));
     PostMessageA(about, WM_COMMAND, IDOK, 0);
     DWORD code = 1;
     EXPECT_TRUE(WaitForExit(&run, &code));

@@ -10,7 +10,7 @@
 
 #include "editions/command_ids.h"
 #include "editions/profile.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/pdf_output.h"
 #include "tools/driver/driver.h"
 #include "tools/driver/program_dialogs.h"
 #include "tools/labeljob/job_files.h"

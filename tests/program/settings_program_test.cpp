@@ -53,14 +53,25 @@ std::string PreparedIni(bool floppy) {
     return ini;
 }
 
+// A killed run of the read-only case may have left an edition's INI so;
+// every test of this executable writes one.
+struct WritableInis : testing::Environment {
+    void SetUp() override {
+        for (const char* edition : {"Kestrin", "Dovantel", "Wimbrook"}) MakeWritable(EditionIniPath(edition));
+    }
+};
+testing::Environment* const kWritableInis = testing::AddGlobalTestEnvironment(new WritableInis);
+
 class SettingsProgramTest : public testing::TestWithParam<const char*> {
 protected:
     void TearDown() override {
         KillProgram(&run_);
-        MakeFileWritable(EditionIniPath(GetParam()));
+        MakeWritable(EditionIniPath(GetParam()));
     }
-    // Starts the edition on the INI text, closes it and returns what it wrote.
-    std::string RunOn(const std::string& ini) {
+    // Starts the edition on the INI text, replaces the file with `running`
+    // once the program has read it, closes the program and returns what it
+    // wrote: every key the program stores must come from its exit.
+    std::string RunOn(const std::string& ini, const std::string& running = "") {
         EXPECT_TRUE(WriteEditionIni(GetParam(), ini.c_str()));
         std::string error;
         if (!StartEdition(&run_, GetParam(), "", &error)) {
@@ -69,6 +80,7 @@ protected:
         }
         // A first start asks for the drive; the answer here is Cancel.
         if (ini.find("Drive=") == std::string::npos) CancelDriveDialog(run_, 2000);
+        EXPECT_TRUE(WriteEditionIni(GetParam(), running.c_str()));
         DWORD code = 1234;
         EXPECT_TRUE(CloseProgram(&run_, &code));
         EXPECT_EQ(code, 0u);
@@ -81,7 +93,11 @@ protected:
 
 TEST_P(SettingsProgramTest, ExitWritesTheSettingsBackAndLeavesOtherKeys) {
     bool floppy = std::string(GetParam()) == "Wimbrook";
-    std::string text = RunOn(PreparedIni(floppy));
+    // While the program runs the file holds only the keys it leaves alone.
+    std::string alone = "[tlm5]\r\nExtName0_2=stale\r\nExclude5=STALE\r\nInitials=QRS\r\nStranger=keep me\r\n"
+                        "Font0_lfUnderline=1\r\n" + std::string(floppy ? "Number=2,000\r\n" : "") +
+                        "[elsewhere]\r\nKey=untouched\r\n";
+    std::string text = RunOn(PreparedIni(floppy), alone);
     auto ini = ParseIni(text);
     ASSERT_TRUE(ini.count("tlm5")) << text;
     Section& s = ini["tlm5"];
@@ -167,7 +183,8 @@ TEST_P(SettingsProgramTest, WithoutAnIniTheProgramStartsAndWritesAFullOne) {
 TEST_P(SettingsProgramTest, AReadOnlyIniIsLeftAsItIsAndTheProgramExitsCleanly) {
     const std::string original = "[tlm5]\r\nColumns0=5\r\nDrive=68\r\n";
     ASSERT_TRUE(WriteEditionIni(GetParam(), original.c_str()));
-    if (!MakeFileReadOnly(EditionIniPath(GetParam()))) GTEST_SKIP() << "this host cannot make the file read-only";
+    std::string cannot = MakeReadOnly(EditionIniPath(GetParam()));
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
     std::string error;
     ASSERT_TRUE(StartEdition(&run_, GetParam(), "", &error)) << error;
     DWORD code = 1234;

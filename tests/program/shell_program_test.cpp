@@ -11,10 +11,15 @@
 #include <vector>
 
 #include "tools/driver/driver.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/program_dialogs.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/support/label_file_builder.h"
 
 namespace {
+
+// Jobs go to the plain queue by name, whichever queue is the default.
+const char kOnPlainQueue[] =
+    "[tlm5]\r\nDrive=67\r\nPrinterName=LabelPDF\r\nDriverName=wineps.drv\r\nPortName=CUPS:LabelPDF\r\n";
 
 std::string ClassesValue(const std::string& key) {
     char text[1024] = "";
@@ -60,6 +65,13 @@ protected:
         std::string error;
         ASSERT_TRUE(AdoptProcess(&run_, info.hProcess, "Kestrin", &error)) << error;
     }
+    // The file the shell named is loaded once the start-up's posted request
+    // has run.
+    void ShellOpen(const std::string& path) {
+        ShellRun("open", path);
+        std::string error;
+        ASSERT_TRUE(WaitForStartupCommands(run_, 30000, &error)) << error;
+    }
     ProgramRun run_;
 };
 
@@ -95,7 +107,7 @@ TEST_F(ShellProgramTest, TheShellStartsTheProgramOnBodiesAndTemplates) {
 TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
     StartAndClose("Kestrin", "[tlm5]\r\nDrive=67\r\n");
     std::string body = TempFile("shell open.KSB", fixture::Body(41));
-    ShellRun("open", body);
+    ShellOpen(body);
     DWORD code = 99;
     ASSERT_TRUE(CloseProgram(&run_, &code));
     std::string ini;
@@ -104,8 +116,8 @@ TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
     EXPECT_NE(ini.find("Comment0=Backup %shortdate%\r\n"), std::string::npos);
 
     std::string templ = TempFile("shell open.KST", fixture::TextMode(fixture::Template(40, "Kestrin", "")));
-    StartAndClose("Kestrin", "[tlm5]\r\nDrive=67\r\n");
-    ShellRun("open", templ);
+    StartAndClose("Kestrin", kOnPlainQueue);
+    ShellOpen(templ);
     ASSERT_TRUE(CloseProgram(&run_, &code));
     ASSERT_TRUE(ReadEditionIni("Kestrin", &ini));
     EXPECT_NE(ini.find("Columns0=4\r\n"), std::string::npos);
@@ -128,7 +140,7 @@ TEST_F(ShellProgramTest, OpenLoadsTheFileAndPrintEndsTheProgram) {
 }
 
 TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunning) {
-    ASSERT_TRUE(WriteEditionIni("Kestrin", "[tlm5]\r\nDrive=67\r\n"));
+    ASSERT_TRUE(WriteEditionIni("Kestrin", kOnPlainQueue));
     std::string pdfs = PdfFolder("LabelPDF");
     std::set<std::string> before = PdfFiles(pdfs);
     std::string missing = "C:\\no such folder\\gone.KSB";
@@ -138,10 +150,12 @@ TEST_F(ShellProgramTest, PrintingAFileThatDoesNotLoadPrintsNothingAndKeepsRunnin
     ASSERT_NE(box, nullptr);
     EXPECT_NE(ChildTexts(box).find(missing), std::string::npos);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    Settle(1000);
-    EXPECT_TRUE(IsWindow(run_.window)) << "a load that failed does not exit";
-    EXPECT_EQ(FindProgramWindow(run_, "Print", 500), nullptr);
-    EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 500).empty());
+    ASSERT_TRUE(WaitFor([box] { return !IsWindow(box); }));
+    ASSERT_TRUE(WaitUntilHandled(run_.window));
+    EXPECT_TRUE(IsWindowVisible(run_.window)) << "a load that failed does not exit";
+    EXPECT_EQ(FindProgramWindow(run_, "Print", 0), nullptr);
+    ASSERT_TRUE(MarkerJobPrinted("LabelPDF", 60000));
+    EXPECT_TRUE(WaitForNewPdfs(pdfs, before, "Kestrin", 0, 0).empty());
 }
 
 }  // namespace

@@ -115,12 +115,14 @@ TEST_P(ProgramTest, SmallScreenNegativeSavedPositionPlacesTheWindowAtZero) {
 
 TEST_P(ProgramTest, ExitWritesTheWindowPositionBack) {
     Start("[tlm5]\r\nDrive=67\r\nMainWindowX=40\r\nMainWindowY=30\r\n");
+    // Moved after the start: only the exit's write can bring the new place.
+    ASSERT_TRUE(SetWindowPos(run_.window, nullptr, 70, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
     DWORD code = 1;
     ASSERT_TRUE(CloseProgram(&run_, &code));
     std::string ini;
     ASSERT_TRUE(ReadEditionIni(GetParam(), &ini));
-    EXPECT_NE(ini.find("MainWindowX=40"), std::string::npos) << ini;
-    EXPECT_NE(ini.find("MainWindowY=30"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("MainWindowX=70\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("MainWindowY=50\r\n"), std::string::npos) << ini;
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, ProgramTest, testing::Values("Kestrin", "Dovantel", "Wimbrook"),

@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     HWND window =
         CreateWindowExA(0, "STATIC", "warmup", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ShowWindow(window, SW_SHOW);
-    Settle(100);
+    UpdateWindow(window);
     DestroyWindow(window);
     return 0;
 }

@@ -52,14 +52,14 @@ protected:
     ViewSettings view_ = {};
     void SetUp() override {
         g_ini = std::string("StoreTest_") + testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
-        MakeFileWritable(IniPath());
+        MakeWritable(IniPath());
         DeleteFileA(IniPath().c_str());
         WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());  // drop any cached copy
         InstallWin32SettingsStore(g_ini.c_str(), kRoot);
         ResetProgramState(kKestrinProfile);
     }
     void TearDown() override {
-        MakeFileWritable(IniPath());
+        MakeWritable(IniPath());
         DeleteFileA(IniPath().c_str());
         ResetProgramState(kKestrinProfile);
     }
@@ -174,7 +174,8 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
 TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
     const std::string original = "[tlm5]\r\nColumns0=2\r\n";
     WriteFile(IniPath(), original);
-    if (!MakeFileReadOnly(IniPath())) GTEST_SKIP() << "this host cannot make a file read-only for this user";
+    std::string cannot = MakeReadOnly(IniPath());
+    if (!cannot.empty()) GTEST_SKIP() << cannot;
     LoadSettings(kKestrinProfile, &view_);
     EXPECT_EQ(g_labelRecords[0].Columns, 2);
     g_labelRecords[0].Columns = 5;

@@ -12,6 +12,7 @@ namespace {
 struct CaptionSearch {
     DWORD processId;
     const std::string* caption;
+    bool tail;  // the caption's end is enough
     int count;
     HWND first;
 };
@@ -20,14 +21,18 @@ BOOL CALLBACK MatchCaption(HWND window, LPARAM param) {
     auto* data = reinterpret_cast<CaptionSearch*>(param);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == data->processId && IsWindowVisible(window) && WindowText(window) == *data->caption) {
+    if (pid != data->processId || !IsWindowVisible(window)) return TRUE;
+    std::string text = WindowText(window);
+    const std::string& caption = *data->caption;
+    if (text == caption || (data->tail && text.size() > caption.size() &&
+                            text.compare(text.size() - caption.size(), caption.size(), caption) == 0)) {
         if (!data->count++) data->first = window;
     }
     return TRUE;
 }
 
-CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption) {
-    CaptionSearch data = {run.process.dwProcessId, &caption, 0, nullptr};
+CaptionSearch SearchCaption(const ProgramRun& run, const std::string& caption, bool tail = false) {
+    CaptionSearch data = {run.process.dwProcessId, &caption, tail, 0, nullptr};
     EnumWindows(MatchCaption, reinterpret_cast<LPARAM>(&data));
     return data;
 }
@@ -128,8 +133,10 @@ bool WaitForMainWindow(ProgramRun* run, std::string* error, int timeoutMs) {
         EnumWindows(FindOnDesktop, reinterpret_cast<LPARAM>(&data));
         if (data.found && IsWindowVisible(data.found)) {
             run->window = data.found;
-            Settle(200);
-            return true;
+            if (WaitUntilHandled(run->window)) return true;
+            *error = edition + ": the window did not take its first messages";
+            KillProgram(run);
+            return false;
         }
         if (WaitForSingleObject(run->process.hProcess, 0) == WAIT_OBJECT_0) {
             DWORD code = 0;
@@ -184,42 +191,13 @@ bool AdoptProcess(ProgramRun* run, HANDLE process, const std::string& edition, s
     return WaitForMainWindow(run, error, timeoutMs);
 }
 
-namespace {
-
-struct DriveDialogFind {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindDriveDialog(HWND window, LPARAM param) {
-    auto* data = reinterpret_cast<DriveDialogFind*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    std::string caption = WindowText(window);
-    const std::string tail = " Drive Selection";
-    if (pid == data->processId && IsWindowVisible(window) && caption.size() > tail.size() &&
-        caption.compare(caption.size() - tail.size(), tail.size(), tail) == 0) {
-        data->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
 bool CancelDriveDialog(const ProgramRun& run, int waitMs) {
-    DWORD start = GetTickCount();
-    do {
-        DriveDialogFind data = {run.process.dwProcessId, nullptr};
-        EnumWindows(FindDriveDialog, reinterpret_cast<LPARAM>(&data));
-        if (data.found) {
-            PostMessageA(data.found, WM_COMMAND, IDCANCEL, 0);
-            for (int i = 0; i < 100 && IsWindow(data.found) && IsWindowVisible(data.found); ++i) Sleep(20);
-            return true;
-        }
-        Sleep(50);
-    } while (GetTickCount() - start < static_cast<DWORD>(waitMs));
-    return false;
+    HWND dialog = nullptr;
+    if (!WaitFor([&] { return (dialog = SearchCaption(run, " Drive Selection", true).first) != nullptr; }, waitMs))
+        return false;
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    WaitFor([&] { return !IsWindowVisible(dialog); }, 2000);
+    return true;
 }
 
 bool WaitForExit(ProgramRun* run, DWORD* exitCode, int timeoutMs) {
@@ -287,9 +265,36 @@ int ToolbarState(HWND toolbar, int command) {
 
 void SendCommand(HWND window, int command) { PostMessageA(window, WM_COMMAND, static_cast<WPARAM>(command), 0); }
 
+namespace {
+
+// Input goes to the foreground window's thread: it must be in front and
+// have handled its activation before the input is sent.
+void BringToFront(HWND window) {
+    HWND top = GetAncestor(window, GA_ROOT);
+    SetForegroundWindow(top);
+    WaitFor([top] { return GetForegroundWindow() == top; }, 5000);
+    WaitUntilHandled(window);
+}
+
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= static_cast<DWORD>(timeoutMs)) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+bool WaitUntilHandled(HWND window, int timeoutMs) {
+    RECT corner = {0, 0, 1, 1}, update;
+    InvalidateRect(window, &corner, FALSE);
+    return WaitFor([&] { return !IsWindowVisible(window) || !GetUpdateRect(window, &update, FALSE); }, timeoutMs);
+}
+
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
-    SetForegroundWindow(window);
-    Settle(100);
+    BringToFront(window);
     std::vector<INPUT> inputs;
     auto add = [&inputs](WORD vk, bool up) {
         INPUT input = {};
@@ -303,43 +308,26 @@ void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
     add(key, true);
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) add(*it, true);
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    Settle(200);
+    WaitUntilHandled(window);
 }
 
 void ClickClient(HWND window, int x, int y) {
-    SetForegroundWindow(window);
-    Settle(100);
+    BringToFront(window);
     POINT point = {x, y};
     ClientToScreen(window, &point);
     SetCursorPos(point.x, point.y);
-    Settle(50);
     INPUT inputs[2] = {};
     inputs[0].type = inputs[1].type = INPUT_MOUSE;
     inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
     inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
     SendInput(2, inputs, sizeof(INPUT));
-    Settle(300);
+    WaitUntilHandled(window);
 }
 
 int CountBadStuffBoxes(const ProgramRun& run) { return SearchCaption(run, "BAD STUFF").count; }
 
 HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int timeoutMs) {
-    DWORD start = GetTickCount();
-    do {
-        if (HWND found = SearchCaption(run, caption).first) return found;
-        Settle(50);
-    } while (GetTickCount() - start < static_cast<DWORD>(timeoutMs));
-    return nullptr;
-}
-
-void Settle(int milliseconds) {
-    DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageA(&message);
-        }
-        Sleep(10);
-    }
+    HWND found = nullptr;
+    WaitFor([&] { return (found = SearchCaption(run, caption).first) != nullptr; }, timeoutMs);
+    return found;
 }

@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,18 +66,25 @@ int ToolbarState(HWND toolbar, int command);   // -1 when there is no such butto
 
 void SendCommand(HWND window, int command);
 // Real key strokes through SendInput with the window in front; modifiers are
-// virtual-key codes held while the key is pressed.
+// virtual-key codes held while the key is pressed. Both return once the
+// window's thread has handled the input (or the window is gone).
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers = {});
 
 // A real left click through SendInput at a client pixel of the window.
 void ClickClient(HWND window, int x, int y);
 
+// Polls the condition (at least once) until it holds; false after the bound.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 10000);
+// Waits until the window's thread has handled everything queued for it so
+// far, and what that queued in turn: posted messages and input come before
+// a paint, so a corner invalidated now is painted only after them. True
+// then, or once the window is hidden (a window being destroyed is hidden
+// first, so check what is visible) or gone; false after the bound.
+bool WaitUntilHandled(HWND window, int timeoutMs = 10000);
+
 
 // Top-level windows of the process whose caption is "BAD STUFF".
 int CountBadStuffBoxes(const ProgramRun& run);
 // A visible top-level window of the process with the caption, waiting for
-// it up to the timeout; null when none shows.
+// it up to the timeout (0: looks once); null when none shows.
 HWND FindProgramWindow(const ProgramRun& run, const std::string& caption, int timeoutMs = 5000);
-
-// Lets the program process what was sent to it.
-void Settle(int milliseconds);

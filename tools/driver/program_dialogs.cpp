@@ -122,7 +122,7 @@ std::string DescribeDialog(HWND dialog) {
 void DismissDialog(HWND dialog) {
     for (int id : {IDCANCEL, IDNO, IDOK}) {
         HWND button = GetDlgItem(dialog, id);
-        if (button && IsWindowEnabled(button)) {
+        if (button && IsWindowVisible(button) && IsWindowEnabled(button)) {
             PostMessageA(button, BM_CLICK, 0, 0);
             return;
         }
@@ -224,49 +224,20 @@ CommandOutcome CloseAndWait(ProgramRun* run, const std::vector<DialogAnswer>& an
     return outcome;
 }
 
-bool WaitUntilIdle(const ProgramRun& run, int timeoutMs) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(run.window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result))
-        return false;
-    // Painting waits for an empty queue: the round trip above ran first.
-    DWORD start = GetTickCount();
-    while (GetUpdateRect(run.window, nullptr, FALSE)) {
-        if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) return false;
-        Sleep(10);
-    }
-    return SendMessageTimeoutA(run.window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeoutMs), &result) != 0;
-}
-
 bool WaitForStartupCommands(const ProgramRun& run, int timeoutMs, std::string* failure) {
     // The start-up writes its banner into the status bar after it posted
-    // the command line's request. Messages posted after that are handled
-    // after the request: the status bar's simple mode, switched and
-    // switched back, shows when they have been.
+    // the command line's request; a paint asked for after that comes only
+    // once the request has run (or shows a box whose loop paints).
     HWND status = FindWindowExA(run.window, nullptr, STATUSCLASSNAMEA, nullptr);
-    DWORD start = GetTickCount();
-    auto waitFor = [&](const std::function<bool()>& done, const std::string& what) {
-        while (!done()) {
-            if (GetTickCount() - start > static_cast<DWORD>(timeoutMs)) {
-                *failure = "waited " + std::to_string(timeoutMs / 1000) + " s for " + what;
-                return false;
-            }
-            Sleep(10);
-        }
-        return true;
-    };
-    auto simple = [status] {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutA(status, SB_ISSIMPLE, 0, 0, SMTO_NORMAL, 5000, &result);
-        return result != 0;
-    };
-    if (!status || !waitFor([&] { return WindowText(status).compare(0, run.edition.size(), run.edition) == 0; },
-                            "the start-up's banner"))
+    if (!status ||
+        !WaitFor([&] { return WindowText(status).compare(0, run.edition.size(), run.edition) == 0; }, timeoutMs)) {
+        *failure = "no start-up banner within " + std::to_string(timeoutMs / 1000) + " s";
         return false;
-    bool before = simple();
-    PostMessageA(status, SB_SIMPLE, !before, 0);
-    if (!waitFor([&] { return simple() != before; }, "the program's start-up commands")) return false;
-    PostMessageA(status, SB_SIMPLE, before, 0);
-    if (!waitFor([&] { return simple() == before; }, "the status bar")) return false;
+    }
+    if (!WaitUntilHandled(run.window, timeoutMs)) {
+        *failure = "the program's start-up commands did not end within " + std::to_string(timeoutMs / 1000) + " s";
+        return false;
+    }
     std::vector<HWND> boxes = ProgramDialogs(run);
     if (boxes.empty()) return true;
     *failure = "the program showed \"" + DescribeDialog(boxes.front()) + "\"";

@@ -61,6 +61,3 @@ DialogAnswer FileDialogAnswer(const std::string& caption, const std::string& win
 // dismissed and described in *failure) or the time is up.
 bool WaitForStartupCommands(const ProgramRun& run, int timeoutMs, std::string* failure);
 
-// Waits until the program has handled everything sent to it so far and
-// painted what is invalid (false when it stopped answering).
-bool WaitUntilIdle(const ProgramRun& run, int timeoutMs = 10000);

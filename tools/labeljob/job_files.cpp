@@ -80,16 +80,17 @@ bool FolderReadable(const std::string& path) { return CountEntries(path, 1) >= 0
 bool FolderEmpty(const std::string& path) { return CountEntries(path, 1) == 0; }
 
 bool ReadWholeFile(const std::string& path, std::string* bytes) {
-    HANDLE file = CreateFileW(WindowsPathW(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
-                              nullptr);
+    HANDLE file = CreateFileW(WindowsPathW(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
-    LARGE_INTEGER size;
-    bool ok = GetFileSizeEx(file, &size) && size.QuadPart < (LONGLONG(1) << 30);
-    if (ok) {
-        bytes->assign(static_cast<size_t>(size.QuadPart), '\0');
-        DWORD got = 0;
-        ok = bytes->empty() || (ReadFile(file, &(*bytes)[0], static_cast<DWORD>(bytes->size()), &got, nullptr) &&
-                                got == bytes->size());
+    // To the end, whatever size the file claims: /proc's files claim none.
+    bytes->clear();
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != 0) && got > 0) {
+        bytes->append(buffer, got);
+        if (bytes->size() > (size_t(1) << 30)) ok = false;
     }
     CloseHandle(file);
     return ok;

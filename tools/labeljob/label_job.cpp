@@ -6,10 +6,12 @@
 #include <chrono>
 #include <cstdio>
 
+#include "document/settings_store.h"
 #include "editions/command_ids.h"
 #include "editions/dialog_ids.h"
 #include "editions/profile.h"
 #include "tools/driver/driver.h"
+#include "tools/driver/pdf_output.h"
 #include "tools/driver/program_dialogs.h"
 #include "tools/driver/window_capture.h"
 #include "tools/driver/wine_drive.h"
@@ -27,6 +29,7 @@ constexpr int kSaveMs = 120000;
 constexpr int kPrintMs = 600000;
 constexpr int kPdfMs = 600000;
 constexpr int kCloseMs = 30000;
+constexpr int kAbandonMs = 10000;
 
 using Clock = std::chrono::steady_clock;
 
@@ -66,26 +69,22 @@ bool PrepareSettings(const JobOptions& options, const EditionProfile& edition, s
         *error = "cannot copy the settings " + options.settings;
         return false;
     }
-    if (options.settings.empty() && !WriteEditionIni(edition.name, "[tlm5]\r\n")) {
-        *error = "cannot write " + ini;
-        return false;
-    }
     std::string drive = std::to_string(static_cast<int>(options.drive));
     std::string port = "CUPS:" + options.queue;
     // The file dialog opens where the label goes, as after an earlier save.
     std::string folder;
     AnsiWindowsPath(options.outDir + "/", &folder);
-    bool ok = WritePrivateProfileStringA("tlm5", "Drive", drive.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "LabelPath", folder.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "PrinterName", options.queue.c_str(), ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "DriverName", "wineps.drv", ini.c_str()) &&
-              WritePrivateProfileStringA("tlm5", "PortName", port.c_str(), ini.c_str());
+    bool ok = WritePrivateProfileStringA(kSettingsSection, "Drive", drive.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "LabelPath", folder.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "PrinterName", options.queue.c_str(), ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "DriverName", "wineps.drv", ini.c_str()) &&
+              WritePrivateProfileStringA(kSettingsSection, "PortName", port.c_str(), ini.c_str());
     if (!ok) *error = "cannot write " + ini;
     return ok;
 }
 
 int IniInt(const EditionProfile& edition, const char* key, int fallback) {
-    return static_cast<int>(GetPrivateProfileIntA("tlm5", key, fallback, IniPath(edition).c_str()));
+    return static_cast<int>(GetPrivateProfileIntA(kSettingsSection, key, fallback, IniPath(edition).c_str()));
 }
 
 // A folder that is the mount point of a CD names its device, so that the
@@ -101,10 +100,20 @@ std::string CdDeviceOf(const std::string& folder) {
         if (end == std::string::npos) end = mounts.size();
         char device[512], point[512], type[64];
         std::string line = mounts.substr(at, end - at);
-        if (std::sscanf(line.c_str(), "%511s %511s %63s", device, point, type) == 3 && target == point &&
-            (std::string(type) == "iso9660" || std::string(type) == "udf"))
-            return device;
         at = end + 1;
+        if (std::sscanf(line.c_str(), "%511s %511s %63s", device, point, type) != 3) continue;
+        if (std::string(type) != "iso9660" && std::string(type) != "udf") continue;
+        // Blanks in a mount point come as octal escapes ("\040").
+        std::string unescaped;
+        for (const char* p = point; *p; ++p) {
+            if (p[0] == '\\' && p[1] >= '0' && p[1] <= '3' && p[2] && p[3]) {
+                unescaped += static_cast<char>((p[1] - '0') * 64 + (p[2] - '0') * 8 + (p[3] - '0'));
+                p += 3;
+            } else {
+                unescaped += *p;
+            }
+        }
+        if (unescaped == target) return device;
     }
     return std::string();
 }
@@ -166,20 +175,13 @@ bool WaitForQueueJob(const JobOptions& options, int before, int* jobId, std::str
 
 // The queue's PDF of the job: "<title>-job_<n>.pdf" in its folder.
 std::string QueuePdfOf(const JobOptions& options, int jobId) {
-    const char* home = std::getenv("WINEHOMEDIR");  // "\??\Z:\root"
-    std::string folder = home ? home : "Z:\\root";
-    if (folder.compare(0, 4, "\\??\\") == 0) folder.erase(0, 4);
-    folder += "\\PDF\\" + options.queue;
+    std::string folder = PdfFolder(options.queue.c_str());
     std::string suffix = "-job_" + std::to_string(jobId) + ".pdf";
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*" + suffix).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return std::string();
     FindClose(search);
     return folder + "\\" + found.cFileName;
-}
-
-bool PdfComplete(const std::string& bytes) {
-    return bytes.size() > 16 && bytes.find("%%EOF", bytes.size() - 16) != std::string::npos;
 }
 
 class Job {
@@ -226,7 +228,7 @@ class Job {
         if (!StartEdition(&run_, e_.name, arguments, &error, kStartMs, true)) return Fail("starting: " + error);
         // The command line's load, when there is one, runs before anything else.
         if (!WaitForStartupCommands(run_, kStartMs, &error)) return Fail("starting: " + error);
-        if (!WaitUntilIdle(run_)) return Fail("starting: the program does not answer");
+        if (!WaitUntilHandled(run_.window)) return Fail("starting: the program does not answer");
         timer_.Lap("start");
         return true;
     }
@@ -272,7 +274,7 @@ class Job {
         std::string path = OutputPath(o_, "png");
         std::string windowsPath;
         AnsiWindowsPath(path, &windowsPath);
-        if (!WaitUntilIdle(run_) || !CaptureWindow(run_.window, windowsPath))
+        if (!WaitUntilHandled(run_.window) || !CaptureWindow(run_.window, windowsPath))
             return Fail("cannot capture the window to " + path);
         result_.picturePath = path;
         result_.written.push_back(path);
@@ -349,7 +351,7 @@ class Job {
     void Abandon() {
         if (!run_.process.hProcess) return;
         DWORD code = 0;
-        CloseAndWait(&run_, CloseAnswers(), kCloseMs, &code);
+        CloseAndWait(&run_, CloseAnswers(), kAbandonMs, &code);
         KillProgram(&run_);
     }
 

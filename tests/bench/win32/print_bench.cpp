@@ -30,7 +30,7 @@
 #include "render/win32/mapping_win32.h"
 #include "render/win32/print_dialog_win32.h"
 #include "render/win32/print_job_win32.h"
-#include "tests/support/pdf_output.h"
+#include "tools/driver/pdf_output.h"
 #include "tests/bench/win32/bench_booklet.h"
 #include "tests/win32/canvas.h"
 

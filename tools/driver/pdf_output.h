@@ -1,7 +1,8 @@
 // The PDF queues' output as a Windows program under Wine sees it: cups-pdf
-// writes each job to the user's home ("Z:\root\PDF", the margin queue into
-// its own folder there), named after the job's title with "-job_N.pdf" at
-// the end. A job is found as a file that was not there before it.
+// writes each job to the user's home ("Z:\root\PDF", the other queues into
+// folders of their own there), named after the job's title with
+// "-job_N.pdf" at the end. A test finds its job as a file that was not
+// there before it; labeljob by its job number.
 #pragma once
 #include <windows.h>
 
@@ -71,4 +72,21 @@ inline std::vector<std::string> WaitForNewPdfs(const std::string& folder, const 
         Sleep(200);
     } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
     return done;
+}
+
+// Prints an empty page to the queue under a title of its own, waits for its
+// PDF and deletes it: a queue prints its jobs in turn, so every job sent to
+// it before has its PDF by then. False when it did not come in time.
+inline bool MarkerJobPrinted(const char* queue, int milliseconds) {
+    std::string folder = PdfFolder(queue);
+    std::set<std::string> before = PdfFiles(folder);
+    std::string title = "marker-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(GetTickCount());
+    HDC dc = CreateDCA(nullptr, queue, nullptr, nullptr);
+    if (!dc) return false;
+    DOCINFOA info = {sizeof info, title.c_str(), nullptr, nullptr, 0};
+    bool sent = StartDocA(dc, &info) > 0 && StartPage(dc) > 0 && EndPage(dc) > 0 && EndDoc(dc) > 0;
+    DeleteDC(dc);
+    std::vector<std::string> pdfs = sent ? WaitForNewPdfs(folder, before, title, 1, milliseconds) : std::vector<std::string>();
+    for (const std::string& pdf : pdfs) DeleteFileA(pdf.c_str());
+    return pdfs.size() == 1;
 }

@@ -9,9 +9,10 @@
 
 namespace {
 
-// A Win32 handler. The native build has no windows: its rows carry a
-// stand-in, yet the handler must be declared there too, and the Windows
-// build links the real one, so a row without its handler builds nowhere.
+// A Win32 handler (shell/glue_commands.h). The native build has no
+// windows, so its rows carry a stand-in, but the handler must be declared
+// there too; the Windows build links the real one. A row whose handler is
+// missing builds in neither.
 #if defined(_WIN32)
 #define GLUE(handler) handler
 #else

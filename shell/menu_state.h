@@ -40,7 +40,8 @@ struct MenuInputs {
 
 using StateRule = bool (*)(const EditionProfile& edition, const MenuInputs& in, int arg);
 
-// The field equals the row's argument (a radio item), or is on (a toggle).
+// The field equals the row's argument (a radio item), or is on or off (a
+// toggle).
 template <int MenuInputs::*field>
 bool Equals(const EditionProfile&, const MenuInputs& in, int arg) {
     return in.*field == arg;
@@ -56,8 +57,8 @@ bool IsOff(const EditionProfile&, const MenuInputs& in, int) {
 
 // The window scale in whole percent (truncated) is the argument.
 bool ScalePercentIs(const EditionProfile&, const MenuInputs& in, int percent);
-// The directory levels without their sign (directories only) are the
-// argument; negative levels read directories only.
+// The directory levels without their sign are the argument (15: all); a
+// negative sign is a directories-only scan.
 bool LevelsAre(const EditionProfile&, const MenuInputs& in, int levels);
 bool DirectoriesOnly(const EditionProfile&, const MenuInputs& in, int);
 // The sort direction has the argument's sign.

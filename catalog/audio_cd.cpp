@@ -133,6 +133,6 @@ int ReadAudioCD(char drive, ZIPINFO* label) {
     }
 
     Send("close musiccd", &reply);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     return 1;
 }

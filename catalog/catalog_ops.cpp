@@ -50,6 +50,7 @@ void CountTree(const ZIPINFO* list, int32_t* files, int32_t* folders) {
 }  // namespace
 
 ZIPINFO* NewCatalogList() {
+    // Zero-filled, LayoutValid too: the new list has no layout yet.
     auto* list = static_cast<ZIPINFO*>(std::calloc(1, sizeof(ZIPINFO)));
     if (!list) FatalError("Can't allocate ZIPINFO, exiting Verrick");
     return list;
@@ -74,7 +75,7 @@ void FreeCatalog(ZIPINFO* list) {
     std::free(list->Entries);
     list->Entries = nullptr;
     list->NumEntries = 0;
-    list->LayoutValid = 0;
+    InvalidateLayout(list);
 }
 
 void DeleteCatalogList(ZIPINFO* list) {
@@ -103,7 +104,7 @@ ZIPINFO* TryDuplicateCatalog(const ZIPINFO* list) {
     copy->NumExtStyles = 0;
     copy->ExtStyles = nullptr;
     std::memset(&copy->Layout, 0, sizeof copy->Layout);
-    copy->LayoutValid = 0;
+    InvalidateLayout(copy);
     copy->Entries = nullptr;
     copy->NumEntries = 0;
     if (list->NumEntries <= 0 || !list->Entries) return copy;
@@ -163,7 +164,7 @@ int CompareEntries(const CatalogEntry& a, const CatalogEntry& b, int sortMode, i
 
 void SortCatalog(ZIPINFO* label) {
     SortList(label, label->SortMode, label->Direction);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
 }
 
 const char* ExtensionOf(const char* name) {
@@ -177,7 +178,7 @@ void SetOpenAll(ZIPINFO* list, int value) {
         list->Entries[i].Open = value;
         if (list->Entries[i].Child) SetOpenAll(list->Entries[i].Child, value);
     }
-    list->LayoutValid = 0;
+    InvalidateLayout(list);
 }
 
 void ClearLabel(ZIPINFO* label) {
@@ -192,7 +193,7 @@ void ClearLabel(ZIPINFO* label) {
     label->SpaceUsed = 0;
     label->SpaceFree = 0;
     label->SpaceTotal = 0;
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     label->VolumeName[0] = '\0';
     TodayDates(label->ShortDate, 64, label->LongDate, 64);
 }

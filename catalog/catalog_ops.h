@@ -1,6 +1,6 @@
 // The small operations on a label's catalog tree shared by every Part that
 // fills, edits, draws or saves it. Every change to a list or its order
-// clears the label's LayoutValid.
+// invalidates the label's layout (InvalidateLayout).
 #pragma once
 #include <cstddef>
 
@@ -38,7 +38,7 @@ void DeleteCatalogList(ZIPINFO* list);
 void RecountCatalog(ZIPINFO* label);
 
 // Sorts the root list by SortMode and Direction, then every child list
-// with the root's keys copied down; clears LayoutValid.
+// with the root's keys copied down; invalidates the layout.
 void SortCatalog(ZIPINFO* label);
 
 // Compares two entries as SortCatalog does (negative, 0, positive).

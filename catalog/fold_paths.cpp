@@ -36,7 +36,7 @@ void AppendEntries(CatalogEntry* folder, const std::vector<CatalogEntry>& moved)
     std::memcpy(entries + child->NumEntries, moved.data(), moved.size() * sizeof(CatalogEntry));
     child->Entries = entries;
     child->NumEntries = static_cast<int32_t>(total);
-    child->LayoutValid = 0;
+    InvalidateLayout(child);
 }
 
 void FoldList(ZIPINFO* list) {
@@ -88,7 +88,7 @@ void FoldList(ZIPINFO* list) {
         std::free(list->Entries);
         list->Entries = entries;
         list->NumEntries = total;
-        list->LayoutValid = 0;
+        InvalidateLayout(list);
         for (int i = 0; i < total; ++i)
             if (!movedInto[static_cast<size_t>(i)].empty()) AppendEntries(&entries[i], movedInto[static_cast<size_t>(i)]);
     }
@@ -103,5 +103,5 @@ void FoldList(ZIPINFO* list) {
 
 void FoldArchivePaths(ZIPINFO* label) {
     FoldList(label);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
 }

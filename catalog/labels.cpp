@@ -5,11 +5,22 @@
 
 ZIPINFO g_labelRecords[kMaxLabels];
 int g_labelCount = 1;
-ZIPINFO* g_currentLabel = &g_labelRecords[0];
+
+namespace {
+ZIPINFO* g_current = &g_labelRecords[0];
+}  // namespace
+
+ZIPINFO* const& g_currentLabel = g_current;
+
+void MakeLabelCurrent(int index) {
+    g_current = &g_labelRecords[index >= 0 && index < g_labelCount ? index : 0];
+}
+
+int CurrentLabelIndex() { return static_cast<int>(g_current - g_labelRecords); }
 
 void InitLabelRecords(int count) {
     g_labelCount = count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
-    g_currentLabel = &g_labelRecords[0];
+    MakeLabelCurrent(0);
 }
 
 void PrepareLabelRecords(int count) {
@@ -18,7 +29,7 @@ void PrepareLabelRecords(int count) {
         ZIPINFO& label = g_labelRecords[i];
         label.LabelNumber = i + 1;
         FreeLayoutCache(&label.Layout);
-        label.LayoutValid = 0;
+        InvalidateLayout(&label);
     }
 }
 

@@ -7,7 +7,15 @@ constexpr int kMaxLabels = 9;
 
 extern ZIPINFO g_labelRecords[kMaxLabels];
 extern int g_labelCount;        // the edition's number of label records
-extern ZIPINFO* g_currentLabel; // the record every command acts on
+// The record every command acts on, read-only: MakeLabelCurrent alone
+// changes it.
+extern ZIPINFO* const& g_currentLabel;
+
+// Makes record index current (record 0 for an index beyond the edition's
+// records).
+void MakeLabelCurrent(int index);
+// The current record's index.
+int CurrentLabelIndex();
 
 // Sets the record count for the edition and makes record 0 current.
 void InitLabelRecords(int count);

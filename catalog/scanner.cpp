@@ -91,7 +91,7 @@ void PostProcess(ZIPINFO* record, char drive) {
     SoftenAllNames(record);
     if (g_scan.DirComm == 1 || g_scan.DirComm == 2) WriteFolderSummaries(record, g_scan.DirComm);
     GatherDiskFacts(record, drive);
-    record->LayoutValid = 0;
+    InvalidateLayout(record);
 }
 
 }  // namespace

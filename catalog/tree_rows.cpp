@@ -95,7 +95,7 @@ int MoveRow(TreeRows* rows, int row, int step) {
     // The two blocks' head rows are the only rows of this list among them.
     r[first].index = low;
     r[first + (last - middle)].index = low + 1;
-    list->LayoutValid = 0;
+    InvalidateLayout(list);
     return moved;
 }
 
@@ -117,7 +117,7 @@ int AddEntryAtRow(TreeRows* rows, int row) {
     CopyField(e.Name, "name");
     CopyField(e.EntryComment, "0K");
     ++list->NumEntries;
-    list->LayoutValid = 0;
+    InvalidateLayout(list);
     Renumber(rows, at, list, index, 1);
     rows->rows.insert(rows->rows.begin() + at, TreeRow{list, index, depth});
     return at;
@@ -135,7 +135,7 @@ void DeleteRow(TreeRows* rows, int row) {
         std::free(list->Entries);
         list->Entries = nullptr;
     }
-    list->LayoutValid = 0;
+    InvalidateLayout(list);
     Renumber(rows, row, list, here.index, -1);
 }
 

@@ -105,3 +105,10 @@ struct ZIPINFO {
     int32_t PageWidth;
     int32_t PageHeight;  // negative: a page spans y from 0 down to it
 };
+
+// The one way to say that a list's entries, their order or their look
+// changed: the layout rebuilds its cache at its next use. Only the layout
+// itself sets LayoutValid (render/layout_cache.cpp); scripts/check-layers
+// refuses any other write. Whole-record copies and zero fills carry the
+// flag with the rest of the record; each says so where it stands.
+inline void InvalidateLayout(ZIPINFO* list) { list->LayoutValid = 0; }

@@ -138,7 +138,7 @@ void FreeScratchLabel(ZIPINFO* scratch) {
     FreeLabelObjects(scratch);
     std::free(scratch->ExtStyles);
     FreeLayoutCache(&scratch->Layout);
-    std::memset(scratch, 0, sizeof *scratch);
+    std::memset(scratch, 0, sizeof *scratch);  // LayoutValid too: an empty record has no layout
 }
 
 void TakeLoadedLabel(ZIPINFO* label, ZIPINFO* loaded) {
@@ -149,7 +149,7 @@ void TakeLoadedLabel(ZIPINFO* label, ZIPINFO* loaded) {
     *label = *loaded;
     label->LabelNumber = kept.LabelNumber;
     label->Layout = kept.Layout;
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     label->LabelOriginX = kept.LabelOriginX;
     label->LabelOriginY = kept.LabelOriginY;
     label->PageWidth = kept.PageWidth;

@@ -33,6 +33,7 @@ bool ReadCatalogList(LineReader* r, ZIPINFO* list, int depth) {
         e.Open = Switch01(e.Open);
         e.Align = ClampInt(e.Align, 0, 2);
         if (e.HasSubtree) {
+            // Zero-filled, LayoutValid too: no layout yet.
             e.Child = static_cast<ZIPINFO*>(std::calloc(1, sizeof(ZIPINFO)));
             if (!e.Child || !ReadCatalogList(r, e.Child, depth + 1)) return false;
         }

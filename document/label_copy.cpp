@@ -74,7 +74,7 @@ bool CopyLook(const ZIPINFO& from, ZIPINFO* to) {
     to->NumExtStyles = count;
     // The order may have changed: sorted again under the new keys.
     SortCatalog(to);
-    to->LayoutValid = 0;
+    InvalidateLayout(to);
     return true;
 }
 
@@ -89,7 +89,7 @@ bool ReplicateLabel(const ZIPINFO& from, ZIPINFO* to) {
     to->PageWidth = kept.PageWidth;
     to->PageHeight = kept.PageHeight;
     to->Layout = kept.Layout;
-    to->LayoutValid = 0;
+    InvalidateLayout(to);
     to->Entries = nullptr;
     to->NumEntries = 0;
     to->Objects = nullptr;

@@ -65,7 +65,7 @@ void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
     label->NumExtStyles = 0;
 
     SortCatalog(label);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
 }
 
 void ResetAllLooks(const EditionProfile& edition) {

@@ -156,7 +156,7 @@ void LoadLabel(ZIPINFO* label, int index, const EditionProfile& edition) {
     label->SpineAlign = ClampInt(LoadInt(SettingsKey("SpineAlign%d", index), 0), 0, 2);
     label->ZipColor = Switch01(LoadInt(SettingsKey("ZipColor%d", index), 0));
     LoadExtStyles(label, index);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
 }
 
 void LoadExclusionList() {

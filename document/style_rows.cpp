@@ -53,7 +53,7 @@ bool ApplyStyleRows(const StyleRows& rows, ZIPINFO* label) {
     std::free(label->ExtStyles);
     label->ExtStyles = styles;
     label->NumExtStyles = count;
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     return true;
 }
 

@@ -238,7 +238,7 @@ bool ApplyTemplate(LabelTemplate* t, ZIPINFO* label, PictureLoader load) {
     label->NumObjects = count;
     ApplyLook(t, label);
     SortCatalog(label);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     return true;
 }
 

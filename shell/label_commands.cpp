@@ -12,7 +12,6 @@
 #include "editions/edition.h"
 #include "render/catalog_geometry.h"
 #include "render/label_geometry.h"
-#include "shell/menu_inputs.h"
 #include "shell/view_state.h"
 
 namespace {
@@ -21,7 +20,7 @@ ZIPINFO* Label() { return g_currentLabel; }
 
 bool Toggle(int32_t* field) {
     *field = *field ? 0 : 1;
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 
@@ -29,15 +28,11 @@ bool Toggle(int32_t* field) {
 
 bool SetColumns(int count) {
     Label()->Columns = count < 0 ? 0 : (count > kMaxColumns ? kMaxColumns : count);
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 
-bool StepColumns(int delta) {
-    ToolbarStates allowed = ComputeToolbarStates(TheEdition(), GatherMenuInputs(Label()));
-    if (delta > 0 ? !allowed.moreColumnsEnabled : !allowed.fewerColumnsEnabled) return false;
-    return SetColumns(Label()->Columns + delta);
-}
+bool StepColumns(int delta) { return SetColumns(Label()->Columns + delta); }
 
 bool ToggleLined(int) { return Toggle(&Label()->Lined); }
 bool ToggleShowSize(int) { return Toggle(&Label()->ShowSize); }
@@ -58,7 +53,7 @@ bool SetDirection(int direction) {
 
 bool SetLabelFormat(int lblFmt) {
     ChooseLabelFormat(TheEdition(), lblFmt, &Label()->LblFmt, &g_view.labelKind, &g_view.currentPage);
-    Label()->LayoutValid = 0;
+    InvalidateLayout(Label());
     return true;
 }
 
@@ -112,9 +107,8 @@ bool ClearAllLabels(int) {
 bool SetSheetKind(int kind) {
     ClearObjectSelection(Label());
     g_view.labelKind = kind;
-    g_view.currentLabel = 0;
     g_view.currentPage = 1;
-    g_currentLabel = &g_labelRecords[0];
+    MakeLabelCurrent(0);
     return true;
 }
 

@@ -7,8 +7,8 @@
 
 // Body display and sorting.
 bool SetColumns(int count);
-// "+" and "-": one column more or fewer, as far as the toolbar's buttons
-// allow (Wimbrook stops at 5).
+// "+" and "-": one column more or fewer (their rows hold them to what the
+// toolbar's buttons allow).
 bool StepColumns(int delta);
 bool ToggleLined(int);
 bool ToggleShowSize(int);

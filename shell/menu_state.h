@@ -1,9 +1,8 @@
-// What the menus and the toolbar show for the current state: check marks,
-// enabled items and pressed buttons, computed from plain inputs so that the
-// rules are testable without a window.
+// The rules behind check marks, pressed buttons and enabled items, over
+// plain inputs so that they are testable without a window. Each command
+// row names its own (shell/command_table.cpp); a rule gets the row's
+// argument, so that one rule serves a whole radio group.
 #pragma once
-#include <vector>
-
 #include "editions/profile.h"
 
 struct MenuInputs {
@@ -39,33 +38,43 @@ struct MenuInputs {
     int vAlign = 1;
 };
 
-struct ItemCheck {
-    int command;
-    bool checked;
-};
+using StateRule = bool (*)(const EditionProfile& edition, const MenuInputs& in, int arg);
 
-// Check marks of the menu bar (not the object menus).
-std::vector<ItemCheck> MenuBarChecks(const EditionProfile& edition, const MenuInputs& in);
+// The field equals the row's argument (a radio item), or is on or off (a
+// toggle).
+template <int MenuInputs::*field>
+bool Equals(const EditionProfile&, const MenuInputs& in, int arg) {
+    return in.*field == arg;
+}
+template <int MenuInputs::*field>
+bool IsOn(const EditionProfile&, const MenuInputs& in, int) {
+    return in.*field != 0;
+}
+template <int MenuInputs::*field>
+bool IsOff(const EditionProfile&, const MenuInputs& in, int) {
+    return in.*field == 0;
+}
 
-// The Body and Spine pop-ups' check marks.
-std::vector<ItemCheck> BodyPopupChecks(const MenuInputs& in);
-std::vector<ItemCheck> SpinePopupChecks(const MenuInputs& in);
-
-// Layer checks of a selected object, and a selected string's own checks.
-std::vector<ItemCheck> LayerChecks(int layer);
-std::vector<ItemCheck> StringChecks(const MenuInputs& in);
-
-struct ToolbarStates {
-    bool zoomPressed;
-    bool previousEnabled;
-    bool nextEnabled;
-    bool sizesPressed;
-    bool extensionsPressed;
-    bool fewerColumnsEnabled;
-    bool moreColumnsEnabled;
-};
-
-ToolbarStates ComputeToolbarStates(const EditionProfile& edition, const MenuInputs& in);
-
-// "&Go To Page..." is usable only in the booklet kind.
-bool GoToPageEnabled(const MenuInputs& in);
+// The window scale in whole percent (truncated) is the argument.
+bool ScalePercentIs(const EditionProfile&, const MenuInputs& in, int percent);
+// The directory levels without their sign are the argument (15: all); a
+// negative sign is a directories-only scan.
+bool LevelsAre(const EditionProfile&, const MenuInputs& in, int levels);
+bool DirectoriesOnly(const EditionProfile&, const MenuInputs& in, int);
+// The sort direction has the argument's sign.
+bool DirectionIs(const EditionProfile&, const MenuInputs& in, int direction);
+// The page shown is the cover: 1 for the front cover's command, 2 for the
+// back cover's (Dovantel names them the other way round).
+bool FrontCoverShown(const EditionProfile&, const MenuInputs& in, int);
+bool BackCoverShown(const EditionProfile&, const MenuInputs& in, int);
+// Go To Page, on the Page menu and its pop-up alike: only a booklet has
+// pages to go to.
+bool InBooklet(const EditionProfile&, const MenuInputs& in, int);
+// The page buttons: back from page 2 on; on while a page follows (a
+// booklet always has one).
+bool PageBefore(const EditionProfile&, const MenuInputs& in, int);
+bool PageAfter(const EditionProfile&, const MenuInputs& in, int);
+// "+" and "-": a column more up to the edition's most (Wimbrook 5, the
+// others 7), a column fewer down to none.
+bool ColumnsCanGrow(const EditionProfile& edition, const MenuInputs& in, int);
+bool ColumnsCanShrink(const EditionProfile&, const MenuInputs& in, int);

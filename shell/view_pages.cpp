@@ -24,12 +24,10 @@ int LabelInRange(const EditionProfile& edition, int kind, int label) {
 
 bool BringViewIntoRange(const EditionProfile& edition) {
     int page = PageInRange(g_view.labelKind, g_view.currentPage);
-    int label = LabelInRange(edition, g_view.labelKind, g_view.currentLabel);
-    bool changed = page != g_view.currentPage || label != g_view.currentLabel ||
-                   g_currentLabel != &g_labelRecords[label];
+    int label = LabelInRange(edition, g_view.labelKind, CurrentLabelIndex());
+    bool changed = page != g_view.currentPage || label != CurrentLabelIndex();
     g_view.currentPage = page;
-    g_view.currentLabel = label;
-    g_currentLabel = &g_labelRecords[label];
+    MakeLabelCurrent(label);
     return changed;
 }
 

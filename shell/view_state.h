@@ -14,7 +14,6 @@ struct ViewState {
     double windowScale = 1.0;  // 0.5 .. 1.5
     int fullSize = 0;          // 1 full-size view, 0 spread view
     int labelKind = KIND_COVERS;
-    int currentLabel = 0;
     int currentPage = 1;
     // Drawing origin in logical units: x 7, y -6 minus the toolbar height.
     int originX = 7;

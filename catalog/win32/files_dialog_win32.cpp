@@ -181,7 +181,7 @@ bool FilesFoldersDialog(HWND owner, ZIPINFO* label) {
     copy->Entries = nullptr;
     copy->NumEntries = 0;
     DeleteCatalogList(copy);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     RecountCatalog(label);
     return true;
 }

@@ -52,7 +52,7 @@ INT_PTR CALLBACK SubdirProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         case IDOK:
         case IDCANCEL:
             // Esc and the close box end it as OK does: the changes stay.
-            state->label->LayoutValid = 0;
+            InvalidateLayout(state->label);
             EndDialog(dialog, LOWORD(wParam) == IDOK ? 1 : 0);
             break;
         }

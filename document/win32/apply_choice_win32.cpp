@@ -16,7 +16,7 @@ void RequestApply(HWND dialog) {
 bool ApplyChooserChoice(HWND) {
     switch (g_applyTarget) {
     case APPLY_LABEL_FONT:
-        g_currentLabel->LayoutValid = 0;
+        InvalidateLayout(g_currentLabel);
         MeasureLabelFontHeights(g_currentLabel);
         return true;
     case APPLY_COLOR:

@@ -180,7 +180,7 @@ bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     g_applyTarget = target;
     if (result != 1 && !RestoreLook(state.saved, label))
         MessageBoxA(owner, kNoMemory, "Fonts And Colors", MB_OK | MB_ICONEXCLAMATION);
-    label->LayoutValid = 0;
+    InvalidateLayout(label);
     MeasureLabelFontHeights(label);
     return result == 1;
 }

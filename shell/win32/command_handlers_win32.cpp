@@ -1,4 +1,6 @@
-#include "shell/win32/command_handlers_win32.h"
+// The command rows' Win32 handlers (shell/glue_commands.h), on the main
+// window.
+#include "shell/glue_commands.h"
 
 #include <cstdio>
 #include <cstring>
@@ -18,39 +20,38 @@
 #include "editions/edition.h"
 #include "render/win32/font_heights_win32.h"
 #include "render/win32/spine_win32.h"
-#include "shell/menu_inputs.h"
 #include "shell/view_pages.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
+#include "shell/win32/dispatch.h"
 #include "shell/win32/label_view_win32.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
 #include "document/win32/shell_integration_win32.h"
 #include "document/win32/style_dialogs_win32.h"
 #include "shell/win32/file_commands.h"
 #include "shell/win32/print_command.h"
-#include "shell/win32/main_window.h"
-#include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/startup.h"
 #include "shell/win32/win_state.h"
 
 namespace {
 
+HWND Window() { return g_win.main; }
 ZIPINFO* Label() { return g_currentLabel; }
 ObjectRecord& Head() { return Label()->Objects[0].rec; }
 
 // A chooser opened by a command: its Apply refers to the target while it
 // is open.
-bool ChooseColor(HWND window, int target, ColorRef* color) {
+bool ChooseColor(int target, ColorRef* color) {
     g_applyTarget = target;
-    bool chosen = ChooseLabelColor(window, color);
+    bool chosen = ChooseLabelColor(Window(), color);
     g_applyTarget = APPLY_NOTHING;
     return chosen;
 }
 
-bool ChooseFont(HWND window, int target, FontDesc* font, ColorRef* color) {
+bool ChooseFont(int target, FontDesc* font, ColorRef* color) {
     g_applyTarget = target;
-    bool chosen = ChooseLabelFont(window, font, color);
+    bool chosen = ChooseLabelFont(Window(), font, color);
     g_applyTarget = APPLY_NOTHING;
     return chosen;
 }
@@ -59,11 +60,27 @@ void AutoSizeIfSet(ObjectRecord* rec) {
     if (rec->AutoSize) AutoSizeString(rec);
 }
 
+bool HasFoldersToChoose(const ZIPINFO& label) {
+    for (int i = 0; i < label.NumEntries && label.Entries; ++i)
+        if (label.Entries[i].HasSubtree == 1 && label.Entries[i].Child) return true;
+    return false;
+}
+
+void ShowPage(int page) {
+    int before = g_view.currentPage;
+    bool selected = Label()->SelectionKind != SELECTED_NOTHING;
+    ClearObjectSelection(Label());
+    SwitchPage(CurrentLabelIndex(), page);
+    if (PageChangeRepaints(!g_view.fullSize, before, g_view.currentPage, selected)) RequestRepaint();
+}
+
+}  // namespace
+
 // ---- catalog and scanning ----
 
-bool SelectDrive(HWND window, int) { return DriveDialog(window, &g_scan.Drive); }
+bool SelectDrive(int) { return DriveDialog(Window(), &g_scan.Drive); }
 
-bool ReadDiskNow(HWND window, int) {
+bool ReadDiskNow(int) {
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     char drive = DriveToRead();
     bool audio = ReadDisk(Label(), TheEdition());
@@ -73,108 +90,123 @@ bool ReadDiskNow(HWND window, int) {
         NoteScannedDrive(drive);
         if (g_settings.UseDAT) {
             ClearObjectSelection(Label());
-            ReadDiskTemplate(window, drive);
+            ReadDiskTemplate(Window(), drive);
         }
     }
     SetCursor(previous ? previous : LoadCursor(nullptr, IDC_ARROW));
     if (Label()->NumEntries == 0) {
         char text[64];
         std::snprintf(text, sizeof text, "Warning:  No files found on disk \"%c:\\\"", drive);
-        MessageBoxA(window, text, "Disk Warning", MB_OK | MB_ICONERROR);
+        MessageBoxA(Window(), text, "Disk Warning", MB_OK | MB_ICONERROR);
     }
     SortCatalog(Label());
     return true;
 }
 
-bool EditExclusions(HWND window, int) { return ExcludeDialog(window); }
+bool EditExclusions(int) { return ExcludeDialog(Window()); }
 
-bool EditFilesAndFolders(HWND window, int) {
-    FilesFoldersDialog(window, Label());
+bool EditFilesAndFolders(int) {
+    FilesFoldersDialog(Window(), Label());
     return true;
 }
 
-bool HasFoldersToChoose(const ZIPINFO& label) {
-    for (int i = 0; i < label.NumEntries && label.Entries; ++i)
-        if (label.Entries[i].HasSubtree == 1 && label.Entries[i].Child) return true;
+bool ChooseSubdirectories(int) {
+    if (!HasFoldersToChoose(*Label())) {
+        MessageBoxA(Window(), "There are no directories to choose from!", "Directory Problem...",
+                    MB_OK | MB_ICONERROR);
+        return false;
+    }
+    SubdirDialog(Window(), Label());
+    return true;
+}
+
+bool EditComment(int) {
+    CommentDialog(Window(), Label());
+    return true;
+}
+
+bool EditSpineText(int) {
+    int number = g_view.labelKind == KIND_SHEET ? Label()->LabelNumber : 0;
+    SpineTextDialog(Window(), Label(), number);
+    return true;
+}
+
+bool NewLabel(int) {
+    ClearObjectSelection(Label());
+    ClearLabel(Label());
+    g_view.modified = 0;
+    if (!CommandCameFromClearLabelItem()) ForgetBodyPath();
     return false;
 }
 
-bool ChooseSubdirectories(HWND window, int) {
-    if (!HasFoldersToChoose(*Label())) {
-        MessageBoxA(window, "There are no directories to choose from!", "Directory Problem...", MB_OK | MB_ICONERROR);
-        return false;
-    }
-    SubdirDialog(window, Label());
-    return true;
-}
-
-bool EditComment(HWND window, int) {
-    CommentDialog(window, Label());
-    return true;
-}
-
-bool EditSpineText(HWND window, int) {
-    int number = g_view.labelKind == KIND_SHEET ? Label()->LabelNumber : 0;
-    SpineTextDialog(window, Label(), number);
-    return true;
-}
-
-bool NewLabel(HWND window, int) { return ClearCurrentLabel(window, false); }
-
 // ---- look ----
 
-bool FontsAndColors(HWND window, int) {
-    FontsColorsDialog(window, Label());
-    MeasureLabelFontHeights(Label());
+// The dialog measures the label's font heights itself as it closes.
+bool FontsAndColors(int) {
+    FontsColorsDialog(Window(), Label());
     return true;
 }
 
-bool BodyBackground(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->BkgndColor);
+bool ChooseBodyBackground(int) {
+    ChooseColor(APPLY_COLOR, &Label()->BkgndColor);
     return true;
 }
 
-bool ResetToDefaults(HWND window, int) {
+bool ResetToDefaults(int) {
     ResetAllLooks(TheEdition());
-    HDC dc = GetDC(window);
+    HDC dc = GetDC(Window());
     ApplyDefaultFonts(dc, g_view.windowScale);
-    ReleaseDC(window, dc);
+    ReleaseDC(Window(), dc);
     MeasureMainFontHeights();
     return true;
 }
 
-bool SpineFont(HWND window, int) {
-    ChooseFont(window, APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
+bool ChooseSpineFont(int) {
+    ChooseFont(APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
     RequestSpineFontRebuild();
     MeasureLabelFontHeights(Label());
     return true;
 }
 
-bool SpineFontColor(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->SpineFontColor);
+bool ChooseSpineFontColor(int) {
+    ChooseColor(APPLY_COLOR, &Label()->SpineFontColor);
     return true;
 }
 
-bool SpineBackground(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->SpineBkgndColor);
+bool ChooseSpineBackground(int) {
+    ChooseColor(APPLY_COLOR, &Label()->SpineBkgndColor);
     return true;
 }
 
-bool CustomizeInitials(HWND window, int) { return InitialsDialog(window); }
+bool CustomizeInitials(int) { return InitialsDialog(Window()); }
+
+bool ChooseDiskSize(int index) {
+    HMENU bar = GetMenu(Window());
+    char text[64];
+    UINT id = static_cast<UINT>(CMD_DISK_SIZE_1000 + index);
+    if (!bar || GetMenuStringA(bar, id, text, sizeof text, MF_BYCOMMAND) <= 0) return false;
+    char number[sizeof g_settings.Number];
+    size_t used = 0;
+    for (const char* c = text; *c && used + 1 < sizeof number; ++c)
+        if (*c != '&') number[used++] = *c;
+    number[used] = '\0';
+    CopyField(g_settings.Number, number);
+    return true;
+}
 
 // ---- placed objects ----
 
-bool InsertImage(HWND window, int) {
+bool InsertImage(int) {
     ClearObjectSelection(Label());
-    return InsertPicture(window, Label(), CurrentPlacement());
+    return InsertPicture(Window(), Label(), CurrentPlacement());
 }
 
-bool InsertString(HWND window, int) {
+bool InsertString(int) {
     // The new string is centred on the page as it is placed now.
     PageOrigin(Label(), g_view.currentPage);
     if (!InsertNewString(Label(), CurrentPlacement())) return false;
     RequestRepaint();
-    if (StringDialog(window, Label())) {
+    if (StringDialog(Window(), Label())) {
         TakeStringTemplateFrom(Head());
         AutoSizeIfSet(&Head());
         return true;
@@ -184,218 +216,107 @@ bool InsertString(HWND window, int) {
     return false;
 }
 
-bool ModifyText(HWND window, int) {
-    if (!StringDialog(window, Label())) return false;
+bool ModifyText(int) {
+    if (!StringDialog(Window(), Label())) return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
-bool StringFont(HWND window, int) {
-    if (!ChooseFont(window, APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
+bool ChooseStringFont(int) {
+    if (!ChooseFont(APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
-bool StringColor(HWND window, int) { return ChooseColor(window, APPLY_COLOR, &Head().TextColor); }
+bool ChooseStringColor(int) { return ChooseColor(APPLY_COLOR, &Head().TextColor); }
 
-bool StringSolidColor(HWND window, int) {
+bool ChooseStringSolidColor(int) {
     int32_t filled = Head().Filled;
     Head().Filled = 1;
-    if (ChooseColor(window, APPLY_COLOR, &Head().BackColor)) return true;
+    if (ChooseColor(APPLY_COLOR, &Head().BackColor)) return true;
     Head().Filled = filled;
     return false;
 }
 
-bool Apply(HWND window, int) {
-    ApplyChooserChoice(window);
+bool ApplyChosen(int) {
+    ApplyChooserChoice(Window());
     return false;
 }
 
-// ---- files and templates ----
+// ---- files, templates and printing ----
 
-bool Open(HWND window, int) { return OpenBodyCommand(window); }
-bool Save(HWND window, int) { return SaveBodyCommand(window); }
-bool SaveAs(HWND window, int) { return SaveBodyAsCommand(window); }
-bool WriteTemplate(HWND window, int) { return WriteTemplateCommand(window); }
-
-bool ReadTemplate(HWND window, int) {
-    ClearObjectSelection(Label());
-    return ReadTemplateCommand(window);
-}
-
-// ---- printing ----
-
-bool PrinterSetup(HWND window, int) { return PrinterSetupDialog(window); }
-bool Print(HWND window, int what) { return PrintLabel(window, what); }
+bool OpenBody(int) { return OpenBodyCommand(Window()); }
+bool OpenRecentFile(int index) { return OpenRecentCommand(Window(), index); }
+bool SaveBody(int) { return SaveBodyCommand(Window()); }
+bool SaveBodyAs(int) { return SaveBodyAsCommand(Window()); }
+bool WriteTemplateFile(int) { return WriteTemplateCommand(Window()); }
+// The command clears the selection first: a template replaces the objects.
+bool ReadTemplateFile(int) { return ReadTemplateCommand(Window()); }
+bool PrinterSetup(int) { return PrinterSetupDialog(Window()); }
+bool PrintPages(int what) { return PrintLabel(Window(), what); }
 
 // ---- view and pages ----
 
-bool Zoom(HWND, int) {
+bool ZoomView(int) {
     g_view.fullSize = g_view.fullSize ? 0 : 1;
-    SwitchPage(g_view.currentLabel, g_view.currentPage);
+    SwitchPage(CurrentLabelIndex(), g_view.currentPage);
     return true;
 }
 
-bool ScaleTheWindow(HWND, int percent) {
+bool ScaleTheWindow(int percent) {
     ScaleWindow(percent * 0.01);
     return true;
 }
 
-void ShowPage(int page) {
-    int before = g_view.currentPage;
-    bool selected = Label()->SelectionKind != SELECTED_NOTHING;
-    ClearObjectSelection(Label());
-    SwitchPage(g_view.currentLabel, page);
-    if (PageChangeRepaints(!g_view.fullSize, before, g_view.currentPage, selected)) RequestRepaint();
-}
-
-bool TurnPage(HWND, int step) {
+bool TurnPage(int step) {
     ShowPage(PageAfterStep(g_view.labelKind, g_view.currentPage, static_cast<PageStep>(step)));
     return true;
 }
 
-bool GoToPageCommand(HWND window, int) {
-    if (!GoToPageEnabled(GatherMenuInputs(Label()))) return false;
-    ShowPage(PageInRange(g_view.labelKind, GoToPage(window, g_view.currentPage)));
+bool AskGoToPage(int) {
+    ShowPage(PageInRange(g_view.labelKind, GoToPage(Window(), g_view.currentPage)));
     return true;
 }
 
-bool Enter(HWND window, int) {
+bool EnterKey(int) {
     int selected = Label()->SelectionKind;
-    if (selected == SELECTED_NOTHING) PostMessageA(window, WM_COMMAND, CMD_READ_DISK, 0);
-    else if (selected == SELECTED_STRING) PostMessageA(window, WM_COMMAND, CMD_MODIFY_TEXT, 0);
+    if (selected == SELECTED_NOTHING) PostMessageA(Window(), WM_COMMAND, CMD_READ_DISK, 0);
+    else if (selected == SELECTED_STRING) PostMessageA(Window(), WM_COMMAND, CMD_MODIFY_TEXT, 0);
     return false;
 }
 
 // ---- help, web, About, Exit and the program's own requests ----
 
-bool Help(HWND window, int search) { return OpenHelp(window, search != 0); }
-bool Web(HWND, int homePage) { return OpenWebPage(homePage != 0); }
+bool ShowHelp(int search) { return OpenHelp(Window(), search != 0); }
+bool VisitWebPage(int homePage) { return OpenWebPage(homePage != 0); }
 
-bool AboutBox(HWND window, int) {
-    About(window);
+bool AboutBox(int) {
+    About(Window());
     return false;
 }
 
-bool Exit(HWND window, int) {
-    if (ExitCheck(window)) DestroyWindow(window);
+bool ExitProgram(int) {
+    if (ConfirmDiscard(Window())) DestroyWindow(Window());
     return false;
 }
 
-bool Startup(HWND window, int) {
-    StartupContinuation(window);
+bool ContinueStartup(int) {
+    StartupContinuation(Window());
     return false;
 }
 
-bool CommandLineLabel(HWND window, int) { return LoadCommandLineBody(window, g_view.commandLineFile.c_str()); }
+bool CommandLineLabel(int) { return LoadCommandLineBody(Window(), g_view.commandLineFile.c_str()); }
 
-bool CommandLineTemplate(HWND window, int) {
+bool CommandLineTemplate(int) {
     ClearObjectSelection(Label());
-    return LoadCommandLineTemplate(window, g_view.commandLineFile.c_str());
+    return LoadCommandLineTemplate(Window(), g_view.commandLineFile.c_str());
 }
 
 // Load, print, exit; a label that does not load prints nothing and the
 // program stays.
-bool CommandLinePrint(HWND window, int) {
-    if (!LoadCommandLineBody(window, g_view.commandLineFile.c_str())) return false;
-    PrintLabel(window, 0);
-    if (ExitCheck(window)) DestroyWindow(window);
-    return true;
-}
-
-struct GlueRow {
-    int id;
-    GlueHandler handler;
-};
-
-const GlueRow kGlue[] = {
-    {CMD_SELECT_DRIVE, SelectDrive},
-    {CMD_READ_DISK, ReadDiskNow},
-    {CMD_EXCLUDE_INCLUDE, EditExclusions},
-    {CMD_EDIT_FILES, EditFilesAndFolders},
-    {CMD_CHOOSE_SUBDIRS, ChooseSubdirectories},
-    {CMD_EDIT_COMMENT, EditComment},
-    {CMD_EDIT_SPINE_TEXT, EditSpineText},
-    {CMD_NEW, NewLabel},
-    {CMD_FONTS_COLORS, FontsAndColors},
-    {CMD_BODY_BKGND_COLOR, BodyBackground},
-    {CMD_RESET_DEFAULTS, ResetToDefaults},
-    {CMD_SPINE_FONT, SpineFont},
-    {CMD_SPINE_FONT_COLOR, SpineFontColor},
-    {CMD_SPINE_BKGND_COLOR, SpineBackground},
-    {CMD_CUSTOMIZE_INITIALS, CustomizeInitials},
-    {CMD_INSERT_IMAGE, InsertImage},
-    {CMD_INSERT_STRING, InsertString},
-    {CMD_MODIFY_TEXT, ModifyText},
-    {CMD_STRING_FONT, StringFont},
-    {CMD_STRING_COLOR, StringColor},
-    {CMD_STRING_SOLID, StringSolidColor},
-    {CMD_APPLY, Apply},
-    {CMD_OPEN, Open},
-    {CMD_SAVE, Save},
-    {CMD_SAVE_AS, SaveAs},
-    {CMD_WRITE_TEMPLATE, WriteTemplate},
-    {CMD_READ_TEMPLATE, ReadTemplate},
-    {CMD_PRINTER_SETUP, PrinterSetup},
-    {CMD_PRINT, Print},
-    {CMD_PRINT_FRONT, Print},
-    {CMD_PRINT_BACK, Print},
-    {CMD_ZOOM, Zoom},
-    {CMD_SCALE_WINDOW_100, ScaleTheWindow},
-    {CMD_SCALE_WINDOW_75, ScaleTheWindow},
-    {CMD_SCALE_WINDOW_50, ScaleTheWindow},
-    {CMD_SCALE_WINDOW_125, ScaleTheWindow},
-    {CMD_SCALE_WINDOW_150, ScaleTheWindow},
-    {CMD_FRONT_COVER, TurnPage},
-    {CMD_BACK_COVER, TurnPage},
-    {CMD_KEY_UP, TurnPage},
-    {CMD_PREVIOUS_PAGE, TurnPage},
-    {CMD_KEY_DOWN, TurnPage},
-    {CMD_NEXT_PAGE, TurnPage},
-    {CMD_GOTO_PAGE, GoToPageCommand},
-    {CMD_ENTER, Enter},
-    {CMD_HELP_CONTENTS, Help},
-    {CMD_HELP_SEARCH, Help},
-    {CMD_CHECK_NEW_VERSION, Web},
-    {CMD_WEB_SITE, Web},
-    {CMD_ABOUT, AboutBox},
-    {CMD_EXIT, Exit},
-    {CMD_STARTUP, Startup},
-    {CMD_CMDLINE_LABEL, CommandLineLabel},
-    {CMD_CMDLINE_TEMPLATE, CommandLineTemplate},
-    {CMD_CMDLINE_PRINT, CommandLinePrint},
-};
-
-}  // namespace
-
-GlueHandler FindGlueHandler(int id) {
-    for (const GlueRow& row : kGlue)
-        if (row.id == id) return row.handler;
-    return nullptr;
-}
-
-bool ClearCurrentLabel(HWND, bool keepFileName) {
-    ClearObjectSelection(Label());
-    ClearLabel(Label());
-    g_view.modified = 0;
-    if (!keepFileName) ForgetBodyPath();
-    return false;
-}
-
-bool OpenRecentFile(HWND window, int index) {
-    if (index < 0 || index >= kRecentCount || !g_settings.Recent[index][0]) return false;
-    return OpenRecentCommand(window, index);
-}
-
-bool ChooseDiskSize(HWND window, int id) {
-    HMENU bar = GetMenu(window);
-    char text[64];
-    if (!bar || GetMenuStringA(bar, static_cast<UINT>(id), text, sizeof text, MF_BYCOMMAND) <= 0) return false;
-    char number[sizeof g_settings.Number];
-    size_t used = 0;
-    for (const char* c = text; *c && used + 1 < sizeof number; ++c)
-        if (*c != '&') number[used++] = *c;
-    number[used] = '\0';
-    CopyField(g_settings.Number, number);
+bool CommandLinePrint(int) {
+    if (!LoadCommandLineBody(Window(), g_view.commandLineFile.c_str())) return false;
+    PrintLabel(Window(), 0);
+    if (ConfirmDiscard(Window())) DestroyWindow(Window());
     return true;
 }

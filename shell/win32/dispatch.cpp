@@ -6,20 +6,18 @@
 #include "base/report.h"
 
 #include "catalog/labels.h"
-#include "document/object_list.h"
 #include "editions/command_ids.h"
 #include "editions/edition.h"
 #include "shell/command_table.h"
+#include "shell/menu_inputs.h"
 #include "shell/view_state.h"
-#include "shell/win32/command_handlers_win32.h"
-#include "shell/win32/main_window.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/win_state.h"
 
 namespace {
 
-// A request waiting for the running command; close is a request too.
+// A request waiting for the running command.
 struct Pending {
     int command;
     bool clearLabelItem;
@@ -27,20 +25,11 @@ struct Pending {
 
 struct DispatchState {
     int running = 0;
+    bool clearLabelItem = false;  // the running command's
     std::deque<Pending> waiting;
     HMENU newItemMenu = nullptr;  // the menu of the last highlighted "&New"-numbered item
 };
 DispatchState g_dispatch;
-
-constexpr int kCloseRequest = -1;
-
-bool SelectionFits(unsigned flags) {
-    int kind = g_currentLabel->SelectionKind;
-    if (flags & CF_NEEDS_OBJECT) return kind != SELECTED_NOTHING;
-    if (flags & CF_NEEDS_PICTURE) return kind == SELECTED_PICTURE;
-    if (flags & CF_NEEDS_STRING) return kind == SELECTED_STRING;
-    return true;
-}
 
 void AskRescan(HWND window, HintId id) {
     const HintText& hint = RescanHint(id);
@@ -54,42 +43,22 @@ void Finish(HWND window, bool repaint) {
     if (repaint) RequestRepaint();
 }
 
-void RunCommand(HWND window, int command, bool clearLabelItem) {
-    if (command == kCloseRequest) {
-        if (ExitCheck(window)) DestroyWindow(window);
-        return;
-    }
+void RunCommand(HWND window, int command) {
     const EditionProfile& edition = TheEdition();
-    if (command >= kRecentFirst && command <= kRecentLast) {
-        OpenRecentFile(window, command - kRecentFirst);
-        Finish(window, true);
-        return;
-    }
-    if (command >= kDiskSizeFirst && command <= kDiskSizeLast) {
-        if (edition.id == EDITION_KESTRIN) ChooseDiskSize(window, command);
-        Finish(window, true);
-        return;
-    }
-    const CommandRow* row = FindCommand(edition, command);
-    GlueHandler glue = row && !row->handler ? FindGlueHandler(command) : nullptr;
-    if (!row || (!row->handler && !glue)) {
+    CommandState state = CommandStateOf(edition, command, GatherMenuInputs(g_currentLabel));
+    const CommandRow* row = state.row;
+    if (!row) {
         // Another edition's command, or none at all: a repaint only.
         RequestRepaint();
         return;
     }
-    if (!SelectionFits(row->flags)) return;
+    if (!state.selectionFits) return;
     if ((row->flags & CF_GUARD) && !ConfirmDiscard(window)) {
         Finish(window, true);
         return;
     }
-    bool done;
-    if (row->handler) {
-        done = row->handler(row->arg);
-    } else if (command == CMD_NEW) {
-        done = ClearCurrentLabel(window, clearLabelItem);
-    } else {
-        done = glue(window, row->arg);
-    }
+    bool held = (row->flags & CF_WHEN_ENABLED) && !state.enabled;
+    bool done = !held && row->handler(state.arg);
     if (!IsWindow(window)) return;
     if (done && (row->flags & CF_MODIFIES)) g_view.modified = 1;
     if (done && row->hint != NO_HINT) {
@@ -99,19 +68,27 @@ void RunCommand(HWND window, int command, bool clearLabelItem) {
     Finish(window, !(row->flags & CF_NO_REPAINT));
 }
 
-// Counts the command that runs, however it ends.
+// Counts the command that runs, however it ends, and keeps where it came
+// from while it runs (a chooser's Apply runs inside another command).
 struct RunningCommand {
-    RunningCommand() { ++g_dispatch.running; }
-    ~RunningCommand() { --g_dispatch.running; }
+    explicit RunningCommand(const Pending& request) : outerClearLabelItem(g_dispatch.clearLabelItem) {
+        ++g_dispatch.running;
+        g_dispatch.clearLabelItem = request.clearLabelItem;
+    }
+    ~RunningCommand() {
+        --g_dispatch.running;
+        g_dispatch.clearLabelItem = outerClearLabelItem;
+    }
+    bool outerClearLabelItem;
 };
 
 void Run(HWND window, Pending request) {
-    RunningCommand running;
+    RunningCommand running(request);
     // A command that runs out of memory may have changed the label part
     // way: the program ends, as for any catalog allocation. A dialog's own
     // steps fail softly inside the dialog and never arrive here.
     try {
-        RunCommand(window, request.command, request.clearLabelItem);
+        RunCommand(window, request.command);
     } catch (const std::bad_alloc&) {
         FatalError(kNoMemoryFatal);
     }
@@ -138,7 +115,9 @@ void DispatchCommand(HWND window, int command, bool clearLabelItem) {
     Enqueue(window, {command, clearLabelItem});
 }
 
-void RequestClose(HWND window) { Enqueue(window, {kCloseRequest, false}); }
+void RequestClose(HWND window) { Enqueue(window, {CMD_EXIT, false}); }
+
+bool CommandCameFromClearLabelItem() { return g_dispatch.clearLabelItem; }
 
 void NoteMenuSelection(HMENU menu, int item) {
     if (item == CMD_NEW) g_dispatch.newItemMenu = menu;

@@ -10,8 +10,12 @@
 // "&New" but keeps the label's file name.
 void DispatchCommand(HWND window, int command, bool clearLabelItem = false);
 
-// The window's close request takes the same queue as Exit.
+// The window's close request: Exit, in the same queue.
 void RequestClose(HWND window);
+
+// True while the running command came from a "Cle&ar Label" item or
+// button.
+bool CommandCameFromClearLabelItem();
 
 // Remembers which menu a highlighted item belongs to (WM_MENUSELECT), so
 // that the command it sends says where it came from.

@@ -46,7 +46,7 @@ void AfterFileChange(HWND window, int page) {
     ReleaseDC(window, dc);
     MeasureLabelFontHeights(label);
     RequestSpineFontRebuild();
-    SwitchPage(g_view.currentLabel, page);
+    SwitchPage(CurrentLabelIndex(), page);
     RequestRepaint();
 }
 

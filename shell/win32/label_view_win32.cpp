@@ -73,7 +73,7 @@ void DrawSheetMap(HDC dc) {
     for (int i = 0; i < kMaxLabels; ++i) {
         const ZIPINFO& record = g_labelRecords[i];
         bool content = record.NumEntries > 0 || record.NumObjects > 0;
-        SheetCellFill fill = SheetMapCellFill(i, g_view.currentLabel, content);
+        SheetCellFill fill = SheetMapCellFill(i, CurrentLabelIndex(), content);
         LabelRect cell = SheetMapCellRect(i, g_view.originX, g_view.originY);
         int stock = fill == CELL_BLACK ? BLACK_BRUSH : fill == CELL_GREY ? LTGRAY_BRUSH : WHITE_BRUSH;
         HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(stock));
@@ -138,7 +138,7 @@ void PaintLabelView(HDC dc) {
         DrawSelectionFrame(dc, false);
     }
     RestoreDC(dc, saved);
-    SwitchPage(g_view.currentLabel, page);
+    SwitchPage(CurrentLabelIndex(), page);
     EndPaintReports();
 }
 
@@ -148,16 +148,15 @@ void SwitchPage(int labelIndex, int page) {
     labelIndex = LabelInRange(edition, kind, labelIndex);
     page = PageInRange(kind, page);
     bool spread = HalfSizeView();
-    if (spread && g_currentLabel && (labelIndex != g_view.currentLabel || page != g_view.currentPage)) {
+    if (spread && g_currentLabel && (labelIndex != CurrentLabelIndex() || page != g_view.currentPage)) {
         ClearObjectSelection(g_currentLabel);
         ZIPINFO* previous = g_currentLabel;
         int previousPage = PageInRange(kind, g_view.currentPage);
         PageOrigin(previous, previousPage);
         DrawOnWindow([previous](HDC dc) { PaintPageOutline(dc, *previous, true); });
     }
-    g_view.currentLabel = labelIndex;
+    MakeLabelCurrent(labelIndex);
     g_view.currentPage = page;
-    g_currentLabel = &g_labelRecords[labelIndex];
     PageOrigin(g_currentLabel, page);
     if (spread) {
         ZIPINFO* current = g_currentLabel;

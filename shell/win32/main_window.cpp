@@ -25,7 +25,6 @@
 #include "shell/win32/dispatch.h"
 #include "shell/object_drag.h"
 #include "shell/win32/label_view_win32.h"
-#include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/mouse_win32.h"
 #include "shell/win32/object_drag_win32.h"
@@ -44,12 +43,10 @@ int ReadSavedCoordinate(const char* key) {
 
 void OnCreate(HWND window) {
     g_win.main = window;
-    g_view.currentLabel = 0;
-    g_currentLabel = &g_labelRecords[0];
+    MakeLabelCurrent(0);
     ClearAllLabelRecords();
     LoadPopupMenus();
     PostMessageA(window, WM_COMMAND, CMD_STARTUP, 0);
-    g_view.currentLabel = 0;
     g_view.currentPage = 1;
 
     ScreenPosition& saved = g_settings.Windows[WINDOW_MAIN];
@@ -153,8 +150,6 @@ HWND CreateMainWindow(HINSTANCE instance) {
     g_drag = DragState();
     return window;
 }
-
-bool ExitCheck(HWND window) { return ConfirmDiscard(window); }
 
 namespace {
 

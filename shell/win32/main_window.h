@@ -1,5 +1,5 @@
 // The one top-level window: class registration, creation, the window
-// procedure's message table, the exit check and destruction.
+// procedure's message table and destruction (the close box is Exit).
 #pragma once
 #include <windows.h>
 
@@ -10,8 +10,4 @@ bool RegisterMainWindowClass(HINSTANCE instance);
 HWND CreateMainWindow(HINSTANCE instance);
 
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The close check shared by the close box and Exit: false when the user
-// chose to keep the program running.
-bool ExitCheck(HWND window);
 

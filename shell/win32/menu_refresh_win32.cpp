@@ -3,18 +3,18 @@
 #include <commctrl.h>
 
 #include <string>
-#include <vector>
 
 #include "catalog/labels.h"
+#include "document/object_list.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
 #include "editions/command_ids.h"
+#include "shell/command_table.h"
 #include "shell/menu_inputs.h"
-#include "shell/menu_state.h"
 #include "shell/recent_files.h"
+#include "shell/toolbar_table.h"
 #include "shell/view_state.h"
 #include "shell/window_title.h"
-#include "shell/win32/menus_win32.h"
 #include "shell/win32/win_state.h"
 
 namespace {
@@ -23,44 +23,53 @@ namespace {
 constexpr int kImageMenuPosition = 3;
 constexpr int kStringMenuPosition = 4;
 
-void Check(HMENU menu, int command, bool checked) {
-    CheckMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+// The states the rows give to the items of a menu and its sub-menus; an
+// item whose row has no rule keeps its state.
+void ApplyStates(HMENU menu, const MenuInputs& in, CommandPlace place) {
+    const EditionProfile& edition = TheEdition();
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            ApplyStates(sub, in, place);
+            continue;
+        }
+        UINT id = GetMenuItemID(menu, i);
+        if (id == 0 || id == static_cast<UINT>(-1)) continue;
+        CommandState s = CommandStateOf(edition, static_cast<int>(id), in, place);
+        UINT at = static_cast<UINT>(i);
+        if (s.hasCheck) CheckMenuItem(menu, at, MF_BYPOSITION | (s.checked ? MF_CHECKED : MF_UNCHECKED));
+        if (s.hasEnabledState) EnableMenuItem(menu, at, MF_BYPOSITION | (s.enabled ? MF_ENABLED : MF_GRAYED));
+    }
 }
 
-void ApplyChecks(HMENU menu, const std::vector<ItemCheck>& checks) {
-    for (const ItemCheck& c : checks) Check(menu, c.command, c.checked);
-}
-
-void Enable(HMENU menu, int command, bool enabled) {
-    EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-}
-
-// Every item but the first usable or greyed.
+// The object menus' own rule: every item but the first (their sub-menus'
+// titles too) usable only while an object of the menu's kind is selected.
 void EnableAllButFirst(HMENU menu, bool enabled) {
     int count = GetMenuItemCount(menu);
     for (int i = 1; i < count; ++i)
         EnableMenuItem(menu, static_cast<UINT>(i), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-void SetToolbarStates(const EditionProfile& edition, const MenuInputs& in) {
+int ObjectMenuKind(int position) {
+    if (position == kImageMenuPosition) return SELECTED_PICTURE;
+    if (position == kStringMenuPosition) return SELECTED_STRING;
+    return SELECTED_NOTHING;
+}
+
+void SetToolbarStates(const MenuInputs& in) {
     HWND toolbar = g_win.toolbar;
     if (!toolbar) return;
-    ToolbarStates s = ComputeToolbarStates(edition, in);
-    auto check = [toolbar](int command, bool on) {
-        SendMessageA(toolbar, TB_CHECKBUTTON, static_cast<WPARAM>(command), MAKELPARAM(on ? TRUE : FALSE, 0));
-    };
-    auto enable = [toolbar](int command, bool on) {
-        SendMessageA(toolbar, TB_ENABLEBUTTON, static_cast<WPARAM>(command), MAKELPARAM(on ? TRUE : FALSE, 0));
-    };
-    if (edition.id != EDITION_WIMBROOK) {
-        check(CMD_ZOOM, s.zoomPressed);
-        enable(CMD_PREVIOUS_PAGE, s.previousEnabled);
-        enable(CMD_NEXT_PAGE, s.nextEnabled);
+    const EditionProfile& edition = TheEdition();
+    int count = 0;
+    const ToolButton* buttons = ToolbarButtons(edition, &count);
+    for (int i = 0; i < count; ++i) {
+        if (!buttons[i].command) continue;
+        CommandState s = CommandStateOf(edition, buttons[i].command, in);
+        WPARAM command = static_cast<WPARAM>(buttons[i].command);
+        if (s.hasCheck) SendMessageA(toolbar, TB_CHECKBUTTON, command, MAKELPARAM(s.checked ? TRUE : FALSE, 0));
+        if (s.hasEnabledState)
+            SendMessageA(toolbar, TB_ENABLEBUTTON, command, MAKELPARAM(s.enabled ? TRUE : FALSE, 0));
     }
-    check(CMD_SHOW_SIZE, s.sizesPressed);
-    check(CMD_SHOW_EXT, s.extensionsPressed);
-    enable(CMD_COLUMNS_LESS, s.fewerColumnsEnabled);
-    enable(CMD_COLUMNS_MORE, s.moreColumnsEnabled);
 }
 
 void SetRecentItems(HMENU bar) {
@@ -76,49 +85,25 @@ void SetRecentItems(HMENU bar) {
 void RefreshMenus(HWND window) {
     HMENU bar = window ? GetMenu(window) : nullptr;
     if (!bar) return;
-    const EditionProfile& edition = TheEdition();
     MenuInputs in = GatherMenuInputs(g_currentLabel);
-    ApplyChecks(bar, MenuBarChecks(edition, in));
-    if (edition.id != EDITION_WIMBROOK) Enable(bar, CMD_GOTO_PAGE, GoToPageEnabled(in));
-
-    HMENU image = GetSubMenu(bar, kImageMenuPosition);
-    HMENU string = GetSubMenu(bar, kStringMenuPosition);
-    bool imageSelected = in.selectionKind == 1, stringSelected = in.selectionKind == 2;
-    if (image) {
-        EnableAllButFirst(image, imageSelected);
-        if (imageSelected) SetLayerChecks(image, in.layer);
-    }
-    if (string) {
-        EnableAllButFirst(string, stringSelected);
-        if (stringSelected) {
-            SetLayerChecks(string, in.layer);
-            RefreshStringChecks(string, g_currentLabel);
+    int menus = GetMenuItemCount(bar);
+    for (int position = 0; position < menus; ++position) {
+        HMENU menu = GetSubMenu(bar, position);
+        if (!menu) continue;
+        int kind = ObjectMenuKind(position);
+        if (kind != SELECTED_NOTHING) {
+            bool selected = in.selectionKind == kind;
+            EnableAllButFirst(menu, selected);
+            if (!selected) continue;
         }
+        ApplyStates(menu, in, ON_MENU_BAR);
     }
-    SetToolbarStates(edition, in);
+    SetToolbarStates(in);
     SetRecentItems(bar);
 }
 
-void RefreshPopupChecks(const ZIPINFO* label, HMENU body, HMENU spine) {
-    MenuInputs in = GatherMenuInputs(label);
-    if (body) ApplyChecks(body, BodyPopupChecks(in));
-    if (spine) ApplyChecks(spine, SpinePopupChecks(in));
-}
-
-void RefreshPagePopupChecks(HMENU page) {
-    if (!page) return;
-    Check(page, CMD_FRONT_COVER, g_view.currentPage == 1);
-    Check(page, CMD_BACK_COVER, g_view.currentPage == 2);
-    Enable(page, CMD_GOTO_PAGE, g_view.labelKind == KIND_BOOKLET);
-}
-
-void RefreshStringChecks(HMENU menu, const ZIPINFO* label) {
-    if (!menu) return;
-    ApplyChecks(menu, StringChecks(GatherMenuInputs(label)));
-}
-
-void SetLayerChecks(HMENU menu, int layer) {
-    if (menu) ApplyChecks(menu, LayerChecks(layer));
+void RefreshPopup(HMENU popup, const ZIPINFO* label) {
+    if (popup) ApplyStates(popup, GatherMenuInputs(label), ON_POPUP);
 }
 
 void AddRecentFile(const char* path) {
@@ -129,7 +114,7 @@ void AddRecentFile(const char* path) {
 void SetTitle(HWND window) {
     if (!window) return;
     std::string title = WindowTitle(TheEdition(), g_view.labelName.c_str(), g_view.labelKind, g_view.currentPage,
-                                    g_view.fullSize, g_view.currentLabel);
+                                    g_view.fullSize, CurrentLabelIndex());
     char shown[512] = "";
     GetWindowTextA(window, shown, sizeof shown);
     if (title != shown) SetWindowTextA(window, title.c_str());

@@ -1,5 +1,8 @@
 // Menu check marks, enabled items, toolbar states, the recent-file items
-// and the window title, set from the program's state.
+// and the window title, set from the program's state. Every state an item
+// or button shows is its command row's (CommandStateOf); the Image and
+// String menus are also greyed by position while nothing of their kind is
+// selected.
 #pragma once
 #include <windows.h>
 
@@ -9,18 +12,8 @@
 // assembled.
 void RefreshMenus(HWND window);
 
-// The Body and Spine pop-ups' check marks.
-void RefreshPopupChecks(const ZIPINFO* label, HMENU body, HMENU spine);
-
-// The Page pop-up: the cover items checked by the page, Go To Page only in
-// a booklet.
-void RefreshPagePopupChecks(HMENU page);
-
-// A selected string's own checks on a String menu or pop-up.
-void RefreshStringChecks(HMENU menu, const ZIPINFO* label);
-
-// "&Above Label", "&On Label", "&Below Label" by the object's layer.
-void SetLayerChecks(HMENU menu, int layer);
+// A right-click pop-up's states for the label, before it is shown.
+void RefreshPopup(HMENU popup, const ZIPINFO* label);
 
 // Puts a path at the top of the recent-file list and refreshes the menus.
 void AddRecentFile(const char* path);

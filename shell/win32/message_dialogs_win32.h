@@ -7,9 +7,10 @@
 // closing the dialog, and at once when the hint is hidden.
 bool ShowHint(HWND owner, const char* caption, const char* message, const char* first, const char* second, int hint);
 
-// The guard before a label is replaced: true to go on. Asks only when the
-// label is modified and holds entries or objects; a modified empty label
-// just loses the mark. "&Save Label" goes on only when Save As wrote it.
+// The guard before a label is replaced, and the exit check of Exit and the
+// close box: true to go on. Asks only when the label is modified and holds
+// entries or objects; a modified empty label just loses the mark. "&Save
+// Label" goes on only when Save As wrote it.
 bool ConfirmDiscard(HWND window);
 
 // The page to show (1 to 1000), given the current one; the current page

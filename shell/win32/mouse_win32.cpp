@@ -24,7 +24,7 @@ bool Floppy() { return TheEdition().id == EDITION_WIMBROOK; }
 
 // The label index a page switch keeps: Wimbrook's current label of the
 // sheet, label 0 everywhere else.
-int SwitchLabel() { return Floppy() ? g_view.currentLabel : 0; }
+int SwitchLabel() { return Floppy() ? CurrentLabelIndex() : 0; }
 
 // The current page placed, and p in its label units.
 LabelPoint PlaceCurrentPage(LabelPoint p) {
@@ -100,8 +100,7 @@ void OnRightButtonDown(HWND window, int x, int y, WPARAM) {
     ZIPINFO* label = g_currentLabel;
     int page = g_view.currentPage;
 
-    RefreshPopupChecks(label, g_menus.bodyPopup, g_menus.spinePopup);
-    RefreshPagePopupChecks(g_menus.pagePopup);
+    for (HMENU menu : {g_menus.bodyPopup, g_menus.spinePopup, g_menus.pagePopup}) RefreshPopup(menu, label);
 
     HMENU popup = g_menus.pagePopup;
     int hit = HitTestObjects(p);
@@ -110,8 +109,7 @@ void OnRightButtonDown(HWND window, int x, int y, WPARAM) {
         PageOrigin(label, page);
         const ObjectRecord& rec = label->Objects[0].rec;
         popup = rec.Type == OBJECT_STRING ? g_menus.stringPopup : g_menus.imagePopup;
-        SetLayerChecks(popup, rec.Layer);
-        if (rec.Type == OBJECT_STRING) RefreshStringChecks(popup, label);
+        RefreshPopup(popup, label);
     } else {
         ClickRegion region = RegionAt(edition, g_view.labelKind, page, q);
         if (region == REGION_BODY) popup = g_menus.bodyPopup;

@@ -62,7 +62,7 @@ protected:
     void SetUp() override {
         ResetProgramState(kWimbrookProfile);
         ZIPINFO& from = g_labelRecords[2];
-        g_currentLabel = &from;
+        MakeLabelCurrent(2);
         CopyField(from.VolumeName, "SOURCE");
         from.Columns = 5;
         from.FontHeight = 17;

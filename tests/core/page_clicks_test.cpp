@@ -262,11 +262,10 @@ TEST(ViewPages, AViewOnAPageTheKindLacksComesBack) {
     ResetProgramState(kWimbrookProfile);
     g_view.labelKind = KIND_COVERS;
     g_view.currentPage = 5;
-    g_view.currentLabel = 6;
-    g_currentLabel = &g_labelRecords[6];
+    MakeLabelCurrent(6);
     EXPECT_TRUE(BringViewIntoRange(kWimbrookProfile));
     EXPECT_EQ(g_view.currentPage, 1);
-    EXPECT_EQ(g_view.currentLabel, 0);
+    EXPECT_EQ(CurrentLabelIndex(), 0);
     EXPECT_EQ(g_currentLabel, &g_labelRecords[0]);
     EXPECT_FALSE(BringViewIntoRange(kWimbrookProfile));
     ResetProgramState(kKestrinProfile);

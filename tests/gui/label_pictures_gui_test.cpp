@@ -106,7 +106,7 @@ TEST_F(LabelPicturesTest, SampleLabelInBothViewsAtEveryScale) {
             EXPECT_EQ(colour, kBackColor);
             SaveWindowPicture(window_, name + "-" + view);
             if (scale == 1.0) {
-                SwitchPage(g_view.currentLabel, 2);
+                SwitchPage(CurrentLabelIndex(), 2);
                 RepaintNow(window_);
                 EXPECT_GT(InkOnBody(2), 50) << "the second page carries catalog text";
                 SaveWindowPicture(window_, name + "-" + view + "-page2");
@@ -128,7 +128,7 @@ TEST_F(LabelPicturesTest, InnerPagesAndASelectedObject) {
     for (int fullSize : {1, 0}) {
         if (floppy_ && !fullSize) continue;
         g_view.fullSize = fullSize;
-        SwitchPage(g_view.currentLabel, g_view.currentPage);
+        SwitchPage(CurrentLabelIndex(), g_view.currentPage);
         RepaintNow(window_);
         // Select the first object of the current page by clicking it.
         const ZIPINFO& label = *g_currentLabel;

@@ -48,7 +48,7 @@ protected:
     void Show(int kind, int page, int fullSize) {
         g_view.labelKind = kind;
         g_view.fullSize = Edition() == EDITION_WIMBROOK ? 1 : fullSize;
-        SwitchPage(Edition() == EDITION_WIMBROOK ? g_view.currentLabel : 0, page);
+        SwitchPage(Edition() == EDITION_WIMBROOK ? CurrentLabelIndex() : 0, page);
         RepaintNow(window_);
     }
     // The current page's placement and a logical point of it.
@@ -179,10 +179,10 @@ TEST_F(LabelViewTest, WimbrookSheetMapCellsMakeTheirLabelCurrent) {
     g_labelRecords[7].NumEntries = 0;
     PlacedObject* object = nullptr;
     {
-        ZIPINFO* keep = g_currentLabel;
-        g_currentLabel = &g_labelRecords[7];
+        int keep = CurrentLabelIndex();
+        MakeLabelCurrent(7);
         object = AddObject(OBJECT_STRING, 1, LAYER_ON, {10, -10, 60, -40});
-        g_currentLabel = keep;
+        MakeLabelCurrent(keep);
     }
     ASSERT_NE(object, nullptr);
     Show(KIND_SHEET, 1, 1);
@@ -195,7 +195,7 @@ TEST_F(LabelViewTest, WimbrookSheetMapCellsMakeTheirLabelCurrent) {
     EXPECT_EQ(PixelAt(window_, {middle(7).x - 6, middle(7).y + 6}), RGB(192, 192, 192)) << "a label in use";
     EXPECT_EQ(PixelAt(window_, {middle(4).x - 6, middle(4).y + 6}), RGB(255, 255, 255));
     ClickAt(window_, middle(4));
-    EXPECT_EQ(g_view.currentLabel, 4);
+    EXPECT_EQ(CurrentLabelIndex(), 4);
     EXPECT_EQ(g_currentLabel, &g_labelRecords[4]);
     EXPECT_EQ(g_view.currentPage, 1);
     EXPECT_EQ(Caption(window_), "default - Wimbrook - Label 5");
@@ -203,12 +203,12 @@ TEST_F(LabelViewTest, WimbrookSheetMapCellsMakeTheirLabelCurrent) {
     EXPECT_EQ(PixelAt(window_, {middle(4).x - 6, middle(4).y + 6}), RGB(0, 0, 0));
     EXPECT_EQ(PixelAt(window_, {middle(0).x - 6, middle(0).y + 6}), RGB(255, 255, 255));
     ClickAt(window_, middle(8));
-    EXPECT_EQ(g_view.currentLabel, 8);
+    EXPECT_EQ(CurrentLabelIndex(), 8);
     // One label: no map, and a click there changes nothing.
     Show(KIND_COVERS, 1, 1);
-    EXPECT_EQ(g_view.currentLabel, 0);
+    EXPECT_EQ(CurrentLabelIndex(), 0);
     ClickAt(window_, middle(4));
-    EXPECT_EQ(g_view.currentLabel, 0);
+    EXPECT_EQ(CurrentLabelIndex(), 0);
     EXPECT_EQ(Caption(window_), "default - Wimbrook");
 }
 
@@ -310,12 +310,11 @@ TEST_F(LabelViewTest, TheFirstPaintRulesRowsAtTheMeasuredLineHeights) {
 TEST_F(LabelViewTest, APageTheKindLacksIsBroughtBackBeforeItIsDrawn) {
     g_view.labelKind = KIND_COVERS;
     g_view.currentPage = 5;
-    g_view.currentLabel = Edition() == EDITION_WIMBROOK ? 6 : 0;
-    g_currentLabel = &g_labelRecords[g_view.currentLabel];
+    MakeLabelCurrent(Edition() == EDITION_WIMBROOK ? 6 : 0);
     RepaintNow(window_);
     PumpMessages(200);
     EXPECT_EQ(g_view.currentPage, 1);
-    EXPECT_EQ(g_view.currentLabel, 0);
+    EXPECT_EQ(CurrentLabelIndex(), 0);
     EXPECT_EQ(g_currentLabel, &g_labelRecords[0]);
     // A click on such a view turns nothing that does not exist either.
     g_view.currentPage = 7;

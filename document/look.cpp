@@ -28,10 +28,6 @@ void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
     CopyField(font->lfFaceName, wanted.face);
 }
 
-int DefaultShowSize(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
-int DefaultShowComm(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
-int DefaultOpposing(const EditionProfile& edition) { return edition.id == EDITION_KESTRIN ? 0 : 1; }
-
 void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
     g_scan.DispSub = 1;
 

@@ -28,11 +28,6 @@ DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);
 // fills in every font so marked.
 void MarkFontUnset(FontDesc* font, const DefaultFont& wanted);
 
-// Per-label defaults that differ by edition.
-int DefaultShowSize(const EditionProfile& edition);  // Wimbrook 0
-int DefaultShowComm(const EditionProfile& edition);  // Wimbrook 0
-int DefaultOpposing(const EditionProfile& edition);  // Dovantel and Wimbrook 1
-
 // "Reset To Defaults" on one record (the label changes, always): sets the
 // scan depth to 1, gives back the default look (fonts marked unset for the
 // default-font step), drops the extension styles, re-sorts the catalog and

@@ -135,7 +135,7 @@ bool BodyBackground(HWND window, int) {
 }
 
 bool ResetToDefaults(HWND window, int) {
-    ResetAllLooks(TheEdition());
+    ResetAllLooks(TheEdition(), &g_scan);
     HDC dc = GetDC(window);
     ApplyDefaultFonts(dc, g_view.windowScale);
     ReleaseDC(window, dc);

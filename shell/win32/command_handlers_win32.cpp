@@ -39,22 +39,6 @@ namespace {
 ZIPINFO* Label() { return g_currentLabel; }
 ObjectRecord& Head() { return Label()->Objects[0].rec; }
 
-// A chooser opened by a command: its Apply refers to the target while it
-// is open.
-bool ChooseColor(HWND window, int target, ColorRef* color) {
-    g_applyTarget = target;
-    bool chosen = ChooseLabelColor(window, color);
-    g_applyTarget = APPLY_NOTHING;
-    return chosen;
-}
-
-bool ChooseFont(HWND window, int target, FontDesc* font, ColorRef* color) {
-    g_applyTarget = target;
-    bool chosen = ChooseLabelFont(window, font, color);
-    g_applyTarget = APPLY_NOTHING;
-    return chosen;
-}
-
 void AutoSizeIfSet(ObjectRecord* rec) {
     if (rec->AutoSize) AutoSizeString(rec);
 }
@@ -130,7 +114,7 @@ bool FontsAndColors(HWND window, int) {
 }
 
 bool BodyBackground(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->BkgndColor);
+    ChooseLabelColor(window, APPLY_COLOR, &Label()->BkgndColor);
     return true;
 }
 
@@ -144,19 +128,19 @@ bool ResetToDefaults(HWND window, int) {
 }
 
 bool SpineFont(HWND window, int) {
-    ChooseFont(window, APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
+    ChooseLabelFont(window, APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
     RequestSpineFontRebuild();
     MeasureLabelFontHeights(Label());
     return true;
 }
 
 bool SpineFontColor(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->SpineFontColor);
+    ChooseLabelColor(window, APPLY_COLOR, &Label()->SpineFontColor);
     return true;
 }
 
 bool SpineBackground(HWND window, int) {
-    ChooseColor(window, APPLY_COLOR, &Label()->SpineBkgndColor);
+    ChooseLabelColor(window, APPLY_COLOR, &Label()->SpineBkgndColor);
     return true;
 }
 
@@ -191,25 +175,24 @@ bool ModifyText(HWND window, int) {
 }
 
 bool StringFont(HWND window, int) {
-    if (!ChooseFont(window, APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
+    if (!ChooseLabelFont(window, APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
-bool StringColor(HWND window, int) { return ChooseColor(window, APPLY_COLOR, &Head().TextColor); }
+bool StringColor(HWND window, int) { return ChooseLabelColor(window, APPLY_COLOR, &Head().TextColor); }
 
 bool StringSolidColor(HWND window, int) {
     int32_t filled = Head().Filled;
     Head().Filled = 1;
-    if (ChooseColor(window, APPLY_COLOR, &Head().BackColor)) return true;
+    if (ChooseLabelColor(window, APPLY_COLOR, &Head().BackColor)) return true;
     Head().Filled = filled;
     return false;
 }
 
-bool Apply(HWND window, int) {
-    ApplyChooserChoice(window);
-    return false;
-}
+// The chooser or dialog has applied its choice (RequestApply): the
+// dispatcher's repaint shows it.
+bool Apply(HWND, int) { return false; }
 
 // ---- files and templates ----
 

@@ -109,8 +109,8 @@ constexpr SettingRow kRows[] = {
     {"Labels",               KEY_INT,      RULE_LABEL_KIND,  Same(4),                VIEW(labelKind),      2},
     {"DispSub",              KEY_INT,      RULE_DISP_SUB,    Same(1),                SCAN(DispSub),        3},
     {"Zoom",                 KEY_INT,      RULE_ZOOM,        Same(0),                VIEW(fullSize),       4},
-    // Both written at once by the initials dialog, never at exit
-    // ("Number" only in Kestrin, whose disk size menu changes it).
+    // Both written at once by the initials dialog; at exit "Initials"
+    // never, "Number" only in Kestrin, whose disk size menu changes it.
     {"Initials",             KEY_TEXT,     RULE_NONE,        Text("zip"),            PROGRAM(Initials),    0,    0,   63,
      kAllEditions, true},
     {"Number",               KEY_TEXT,     RULE_NONE,        Texts("1,000", "650", "1.44"), PROGRAM(Number), 26, 0,   7,

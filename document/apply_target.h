@@ -1,7 +1,6 @@
 // What a colour or font chooser's "Apply" refers to while it is open. The
-// command that opens a chooser sets it before and clears it after; a dialog
-// that opens choosers sets its own while it is open and gives the previous
-// one back. The main window's Apply command reads it.
+// command that opens a chooser hands its target in; a dialog that opens
+// choosers hands them its own, and its own Applies carry it too.
 #pragma once
 
 enum ApplyTarget {
@@ -12,5 +11,3 @@ enum ApplyTarget {
     APPLY_STRING_FONT = 4,    // a string's font: auto-size again, repaint
     APPLY_STRING_DIALOG = 5,  // String Entry and Modification is open: it takes its controls, repaint
 };
-
-inline int g_applyTarget = APPLY_NOTHING;

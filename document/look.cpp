@@ -5,7 +5,6 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
-#include "catalog/scan_settings.h"
 #include "catalog/text_field.h"
 
 DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
@@ -28,13 +27,7 @@ void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
     CopyField(font->lfFaceName, wanted.face);
 }
 
-int DefaultShowSize(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
-int DefaultShowComm(const EditionProfile& edition) { return edition.id == EDITION_WIMBROOK ? 0 : 1; }
-int DefaultOpposing(const EditionProfile& edition) { return edition.id == EDITION_KESTRIN ? 0 : 1; }
-
 void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
-    g_scan.DispSub = 1;
-
     MarkFontUnset(&label->Font, DefaultLabelFont(FONT_FILES, edition));
     MarkFontUnset(&label->DirFont, DefaultLabelFont(FONT_FOLDERS, edition));
     MarkFontUnset(&label->CommFont, DefaultLabelFont(FONT_COMMENT, edition));
@@ -68,6 +61,7 @@ void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
     InvalidateLayout(label);
 }
 
-void ResetAllLooks(const EditionProfile& edition) {
+void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan) {
+    scan->DispSub = 1;
     for (int i = 0; i < g_labelCount; ++i) ResetLook(&g_labelRecords[i], edition);
 }

@@ -1,6 +1,7 @@
 // The look fields of a label record: their defaults, per edition where the
 // editions differ, and "Reset To Defaults".
 #pragma once
+#include "catalog/scan_settings.h"
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
 
@@ -28,17 +29,12 @@ DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);
 // fills in every font so marked.
 void MarkFontUnset(FontDesc* font, const DefaultFont& wanted);
 
-// Per-label defaults that differ by edition.
-int DefaultShowSize(const EditionProfile& edition);  // Wimbrook 0
-int DefaultShowComm(const EditionProfile& edition);  // Wimbrook 0
-int DefaultOpposing(const EditionProfile& edition);  // Dovantel and Wimbrook 1
-
-// "Reset To Defaults" on one record (the label changes, always): sets the
-// scan depth to 1, gives back the default look (fonts marked unset for the
-// default-font step), drops the extension styles, re-sorts the catalog and
-// invalidates the layout. The caller then builds the fonts and measures
-// their heights.
+// "Reset To Defaults" on one record (the label changes, always): gives
+// back the default look (fonts marked unset for the default-font step),
+// drops the extension styles, re-sorts the catalog and invalidates the
+// layout. The caller then builds the fonts and measures their heights.
 void ResetLook(ZIPINFO* label, const EditionProfile& edition);
 
-// ResetLook on every label record of the edition.
-void ResetAllLooks(const EditionProfile& edition);
+// "Reset To Defaults": the scan depth back to 1, and ResetLook on every
+// label record of the edition.
+void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan);

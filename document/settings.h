@@ -1,8 +1,10 @@
 // Loading all settings from the store at start-up and saving them at exit:
 // the global keys, the dialog positions, the per-label keys of every label
 // record, custom colours, hidden hints, the exclusion list and the recent
-// files, each with its kind, limit, default and fix-up.
+// files, each with its kind, limit, default and fix-up (the keys are the
+// rows of document/settings_table.h).
 #pragma once
+#include "document/program_settings.h"
 #include "editions/profile.h"
 
 // What the store keeps of the shell's view: "Labels", "Zoom" and
@@ -23,6 +25,10 @@ void LoadSettings(const EditionProfile& edition, ViewSettings* view);
 // in the file. Does nothing when the settings were never loaded, so that
 // an early exit cannot overwrite the file with blank records.
 void SaveSettings(const EditionProfile& edition, const ViewSettings& view);
+
+// "Initials" and "Number" written at once (the initials dialog's OK, in
+// every edition); false when the store could not write them.
+bool SaveInitials(const ProgramSettings& settings);
 
 // True once LoadSettings has run since the last ForgetLoadedSettings.
 bool SettingsLoaded();

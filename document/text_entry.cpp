@@ -1,8 +1,6 @@
 #include "document/text_entry.h"
 
 #include "catalog/text_field.h"
-#include "document/program_settings.h"
-#include "document/settings_store.h"
 
 void TakeStringText(const std::string& edited, ObjectRecord* rec) {
     std::string text = edited.substr(0, kStringTextSize - 1);
@@ -61,11 +59,7 @@ std::string FirstLineCut(const std::string& text, int limit) {
     return text.substr(0, text.find_first_of("\r\n")).substr(0, static_cast<size_t>(limit));
 }
 
-bool StoreInitials(const std::string& initials, const std::string* number) {
-    CopyField(g_settings.Initials, initials.c_str());
-    if (number) CopyField(g_settings.Number, number->c_str());
-    bool wrote = WriteSetting(SettingsRoot(), "Initials", g_settings.Initials, sizeof g_settings.Initials,
-                              SETTING_STRING);
-    return WriteSetting(SettingsRoot(), "Number", g_settings.Number, sizeof g_settings.Number, SETTING_STRING) &&
-           wrote;
+void TakeInitials(const std::string& initials, const std::string* number, ProgramSettings* settings) {
+    CopyField(settings->Initials, initials.c_str());
+    if (number) CopyField(settings->Number, number->c_str());
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "catalog/zipinfo.h"
+#include "document/program_settings.h"
 
 // A string's text as the dialog takes it: trailing CR LF pairs removed,
 // then leading ones; an empty text becomes a single blank. At most 8,191
@@ -36,6 +37,6 @@ constexpr int kNumberChars = 7;
 std::string FirstLineCut(const std::string& text, int limit);
 
 // The initials dialog's OK: the texts become the program's for this run
-// and are written to the settings store at once ("Number" unchanged where
-// the edition does not edit it). False when the store could not write them.
-bool StoreInitials(const std::string& initials, const std::string* number);
+// ("Number" unchanged where the edition does not edit it). The dialog then
+// writes both to the settings store at once (SaveInitials).
+void TakeInitials(const std::string& initials, const std::string* number, ProgramSettings* settings);

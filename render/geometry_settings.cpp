@@ -1,9 +1,5 @@
 #include "render/geometry_settings.h"
 
-#include "document/program_settings.h"
-
-GeometrySettings CurrentGeometrySettings() { return {g_settings.SideMargin, g_settings.OrigPosition}; }
-
 int WimbrookBodyInset(const GeometrySettings& settings) {
     if (settings.origPosition) return 10;
     double units = settings.sideMargin * 100.0;

@@ -86,10 +86,11 @@ bool GetTextRect(const EditionProfile& edition, int kind, int page, LabelRect* r
     }
 }
 
-bool CatalogBodyRegion(const EditionProfile& edition, int kind, int page, LabelRect* region) {
+bool CatalogBodyRegion(const EditionProfile& edition, const GeometrySettings& geometry, int kind, int page,
+                       LabelRect* region) {
     if (!GetTextRect(edition, kind, page, region)) return false;
     if (edition.id == EDITION_WIMBROOK) {
-        int inset = WimbrookBodyInset(CurrentGeometrySettings());
+        int inset = WimbrookBodyInset(geometry);
         region->left += inset;
         region->right -= inset;
     }

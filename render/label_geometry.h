@@ -4,6 +4,7 @@
 // under each label format, and how the format sets the geometry kind.
 #pragma once
 #include "editions/profile.h"
+#include "render/geometry_settings.h"
 #include "render/label_rect.h"
 
 // Geometry kinds (settings key "Labels").
@@ -39,7 +40,8 @@ bool GetTextRect(const EditionProfile& edition, int kind, int page, LabelRect* r
 
 // The body region the catalog is laid out in: GetTextRect, in Wimbrook
 // narrowed by the side inset on both sides.
-bool CatalogBodyRegion(const EditionProfile& edition, int kind, int page, LabelRect* region);
+bool CatalogBodyRegion(const EditionProfile& edition, const GeometrySettings& geometry, int kind, int page,
+                       LabelRect* region);
 
 // Spine regions of the page (page 1 only; Dovantel's tray card has two).
 // Returns how many were written (0 to 2).

@@ -151,18 +151,21 @@ void ClampSheetRange(int sheets, int* from, int* to) {
     if (*to < *from) *to = *from;
 }
 
-bool PageShowsSomething(ZIPINFO* label, const EditionProfile& edition, int kind, int page) {
+bool PageShowsSomething(ZIPINFO* label, const EditionProfile& edition, const GeometrySettings& geometry, int kind,
+                        int page) {
     for (int i = 0; i < label->NumObjects && label->Objects; ++i)
         if (label->Objects[i].rec.Page == page) return true;
     if (!PageCarriesEntries(edition, label->LblFmt, kind, page)) return false;
-    if (PageCapacityAt(label, edition, kind, page) <= 0) return false;
+    if (PageCapacityAt(label, edition, geometry, kind, page) <= 0) return false;
     int entries = EnsureLayoutCache(label);
-    return FirstEntryOfPage(label, edition, kind, page) < entries;
+    return FirstEntryOfPage(label, edition, geometry, kind, page) < entries;
 }
 
-int LastSheetWithContent(ZIPINFO* label, const EditionProfile& edition, int kind, int sheets) {
+int LastSheetWithContent(ZIPINFO* label, const EditionProfile& edition, const GeometrySettings& geometry, int kind,
+                         int sheets) {
     for (int s = sheets; s > 1; --s)
-        if (PageShowsSomething(label, edition, kind, 2 * s - 1) || PageShowsSomething(label, edition, kind, 2 * s))
+        if (PageShowsSomething(label, edition, geometry, kind, 2 * s - 1) ||
+            PageShowsSomething(label, edition, geometry, kind, 2 * s))
             return s;
     return 1;
 }

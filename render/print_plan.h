@@ -79,11 +79,13 @@ void ClampSheetRange(int sheets, int* from, int* to);
 
 // Whether a page of a booklet shows catalog entries (by the label's flow)
 // or carries placed objects.
-bool PageShowsSomething(ZIPINFO* label, const EditionProfile& edition, int kind, int page);
+bool PageShowsSomething(ZIPINFO* label, const EditionProfile& edition, const GeometrySettings& geometry, int kind,
+                        int page);
 
 // The last of the sheets 1..sheets that shows something on its two pages
 // (2s - 1 and 2s); 1 when none beyond the covers does.
-int LastSheetWithContent(ZIPINFO* label, const EditionProfile& edition, int kind, int sheets);
+int LastSheetWithContent(ZIPINFO* label, const EditionProfile& edition, const GeometrySettings& geometry, int kind,
+                         int sheets);
 
 // Wimbrook: a label prints when "Print &Empty Labels" is on, or it holds
 // catalog entries or placed objects.

@@ -1,20 +1,16 @@
 #include "document/win32/apply_choice_win32.h"
 
 #include "catalog/labels.h"
-#include "document/apply_target.h"
 #include "document/object_list.h"
 #include "document/string_object.h"
-#include "document/win32/style_dialogs_win32.h"
 #include "editions/command_ids.h"
 #include "render/win32/font_heights_win32.h"
 
-void RequestApply(HWND dialog) {
-    HWND main = GetAncestor(dialog, GA_ROOTOWNER);
-    if (main && main != dialog) SendMessageA(main, WM_COMMAND, CMD_APPLY, 0);
-}
+namespace {
 
-bool ApplyChooserChoice(HWND) {
-    switch (g_applyTarget) {
+// The choice reaches the label; false when there is nothing to apply to.
+bool ApplyChooserChoice(ApplyTarget target) {
+    switch (target) {
     case APPLY_LABEL_FONT:
         InvalidateLayout(g_currentLabel);
         MeasureLabelFontHeights(g_currentLabel);
@@ -33,4 +29,13 @@ bool ApplyChooserChoice(HWND) {
     default:
         return false;
     }
+}
+
+}  // namespace
+
+void RequestApply(HWND dialog, ApplyTarget target) {
+    HWND main = GetAncestor(dialog, GA_ROOTOWNER);
+    if (!main || main == dialog) return;
+    ApplyChooserChoice(target);
+    SendMessageA(main, WM_COMMAND, CMD_APPLY, 0);
 }

@@ -1,13 +1,16 @@
-// How an "Apply" reaches the label: a chooser or dialog sends the Apply
-// command to the main window, which runs ApplyChooserChoice (by
-// g_applyTarget) and repaints. The dialogs that take a chooser's Apply
-// over register themselves while they are open.
+// How an "Apply" reaches the label: a chooser or dialog applies the choice
+// by its target, then sends the Apply command to the main window, which
+// repaints. The dialogs that take a chooser's Apply over register
+// themselves while they are open.
 #pragma once
 #include <windows.h>
 
-// Sends the Apply command to the program's main window (the dialog's root
-// owner) and waits until it is done.
-void RequestApply(HWND dialog);
+#include "document/apply_target.h"
+
+// Applies by the target and sends the Apply command to the program's main
+// window (the dialog's root owner), waiting until it is done; nothing
+// without a main window.
+void RequestApply(HWND dialog, ApplyTarget target);
 
 // The open Fonts And Colors dialog writes its rows into its label; false
 // when none is open or memory runs out.

@@ -26,6 +26,7 @@ T* ChoiceOf(HWND chooser) {
 
 struct ColorChoice {
     ColorRef* color;
+    ApplyTarget target;
 };
 
 UINT_PTR CALLBACK ColorHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,8 +48,9 @@ UINT_PTR CALLBACK ColorHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lP
                 TellInputProblem(chooser, kColorFieldsMessage);
                 return TRUE;
             }
-            *ChoiceOf<ColorChoice>(chooser)->color = color;
-            RequestApply(chooser);
+            ColorChoice* choice = ChoiceOf<ColorChoice>(chooser);
+            *choice->color = color;
+            RequestApply(chooser, choice->target);
             return TRUE;
         }
         case IDOK:
@@ -67,6 +69,7 @@ struct FontChoice {
     FontDesc opened;  // the label's font
     FontDesc shown;   // as the chooser reports it at opening
     int pixelsPerInch;
+    ApplyTarget target;
 };
 
 UINT_PTR CALLBACK FontHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -84,7 +87,7 @@ UINT_PTR CALLBACK FontHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lPa
             LOGFONTA chosen = *AsLogFont(&choice->shown);
             SendMessageA(chooser, WM_CHOOSEFONT_GETLOGFONT, 0, reinterpret_cast<LPARAM>(&chosen));
             *choice->font = FontFromChooser(*AsFontDesc(&chosen), choice->shown, choice->opened, choice->pixelsPerInch);
-            RequestApply(chooser);
+            RequestApply(chooser, choice->target);
             return TRUE;
         }
         case IDOK:
@@ -107,9 +110,9 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
-bool ChooseLabelColor(HWND owner, ColorRef* color) {
+bool ChooseLabelColor(HWND owner, ApplyTarget target, ColorRef* color) {
     ColorRef before = *color;
-    ColorChoice choice{color};
+    ColorChoice choice{color, target};
     COLORREF custom[kCustomColorCount];
     for (int i = 0; i < kCustomColorCount; ++i) custom[i] = g_settings.CustColors[i];
     CHOOSECOLORA cc = {};
@@ -127,10 +130,10 @@ bool ChooseLabelColor(HWND owner, ColorRef* color) {
     return chosen;
 }
 
-bool ChooseLabelFont(HWND owner, FontDesc* font, ColorRef* color) {
+bool ChooseLabelFont(HWND owner, ApplyTarget target, FontDesc* font, ColorRef* color) {
     int ppi = ScreenPixelsPerInch();
     FontDesc shown = FontForChooser(*font, ppi);
-    FontChoice choice{font, *font, shown, ppi};
+    FontChoice choice{font, *font, shown, ppi, target};
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = owner;

@@ -1,8 +1,7 @@
 // Fonts And Colors: the fonts and colours of files, folders, comment and
 // spine and the extension styles, as rows of an owner-drawn list. The rows
-// reach the label after every chooser and change (through the Apply
-// command, which repaints it); Cancel puts back the look saved at opening.
-#include "document/apply_target.h"
+// reach the label after every chooser and change (RequestApply, and the
+// Apply command repaints it); Cancel puts back the look saved at opening.
 #include "document/style_rows.h"
 #include "document/win32/apply_choice_win32.h"
 #include "document/win32/dialog_fields_win32.h"
@@ -46,13 +45,13 @@ void RowChanged(HWND dialog, const FontsState& state, int row) {
     HWND list = GetDlgItem(dialog, IDC_STYLE_LIST);
     SendMessageA(list, LB_SETITEMHEIGHT, row, StyleRowHeight(state.rows.rows[static_cast<size_t>(row)].ExtFont));
     InvalidateRect(list, nullptr, TRUE);
-    RequestApply(dialog);
+    RequestApply(dialog, APPLY_FONTS_DIALOG);
 }
 
 void ChooseRowColor(HWND dialog, FontsState* state) {
     int row = SelectedRow(dialog);
     if (row < 0) return;
-    ChooseLabelColor(dialog, &state->rows.rows[static_cast<size_t>(row)].ExtColor);
+    ChooseLabelColor(dialog, APPLY_FONTS_DIALOG, &state->rows.rows[static_cast<size_t>(row)].ExtColor);
     RowChanged(dialog, *state, row);
 }
 
@@ -60,7 +59,7 @@ void ChooseRowFont(HWND dialog, FontsState* state) {
     int row = SelectedRow(dialog);
     if (row < 0) return;
     ExtStyle& style = state->rows.rows[static_cast<size_t>(row)];
-    ChooseLabelFont(dialog, &style.ExtFont, &style.ExtColor);
+    ChooseLabelFont(dialog, APPLY_FONTS_DIALOG, &style.ExtFont, &style.ExtColor);
     RowChanged(dialog, *state, row);
 }
 
@@ -76,7 +75,7 @@ void AddRow(HWND dialog, FontsState* state) {
     SetFieldText(dialog, IDC_EXTENSION_TEXT, "");
     // The label has the new row before its chooser opens: a Cancel there
     // goes back to it.
-    RequestApply(dialog);
+    RequestApply(dialog, APPLY_FONTS_DIALOG);
     ChooseRowColor(dialog, state);
 }
 
@@ -85,7 +84,7 @@ void RemoveRow(HWND dialog, FontsState* state) {
     if (!RemoveStyleRow(&state->rows, row)) return;
     SendDlgItemMessageA(dialog, IDC_STYLE_LIST, LB_DELETESTRING, row, 0);
     EnableButtons(dialog, *state);
-    RequestApply(dialog);
+    RequestApply(dialog, APPLY_FONTS_DIALOG);
 }
 
 void DrawRow(const FontsState& state, const DRAWITEMSTRUCT* item) {
@@ -171,13 +170,10 @@ bool ApplyOpenFontsDialog() {
 bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     FontsState state{label, StyleRowsOf(*label), SaveLook(*label)};
     FontsState* outer = g_open;
-    int target = g_applyTarget;
     g_open = &state;
-    g_applyTarget = APPLY_FONTS_DIALOG;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner,
                                      SoftOnNoMemory<FontsProc>, reinterpret_cast<LPARAM>(&state));
     g_open = outer;
-    g_applyTarget = target;
     if (result != 1 && !RestoreLook(state.saved, label))
         MessageBoxA(owner, kNoMemory, "Fonts And Colors", MB_OK | MB_ICONEXCLAMATION);
     InvalidateLayout(label);

@@ -5,6 +5,7 @@
 
 #include "catalog/text_field.h"
 #include "document/program_settings.h"
+#include "document/settings.h"
 #include "document/text_entry.h"
 #include "document/win32/dialog_fields_win32.h"
 #include "document/win32/dialog_position_win32.h"
@@ -98,7 +99,8 @@ bool InitialsDialog(HWND owner) {
     if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, SoftOnNoMemory<InitialsProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
-    if (!StoreInitials(state.initials, state.withNumber ? &state.number : nullptr)) {
+    TakeInitials(state.initials, state.withNumber ? &state.number : nullptr, &g_settings);
+    if (!SaveInitials(g_settings)) {
         std::string text = std::string("The initials could not be written to ") + TheEdition().iniFile +
                            ". They apply until the program ends.";
         MessageBoxA(owner, text.c_str(), TheEdition().name, MB_OK | MB_ICONEXCLAMATION);

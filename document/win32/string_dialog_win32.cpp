@@ -1,9 +1,9 @@
 // String Entry and Modification on the label's head object: the text, its
 // rotation, alignment and auto-size, and the choosers for its colours and
-// font. "&Apply" and every chooser's choice reach the label at once through
-// the Apply command; Cancel puts the whole record back.
+// font. "&Apply" and every chooser's choice reach the label at once
+// (RequestApply, and the Apply command repaints it); Cancel puts the whole
+// record back.
 #include "base/report.h"
-#include "document/apply_target.h"
 #include "document/string_object.h"
 #include "document/text_entry.h"
 #include "document/win32/apply_choice_win32.h"
@@ -73,26 +73,26 @@ INT_PTR CALLBACK StringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         TrackDialogPosition(dialog, WINDOW_STRING);
         ObjectRecord* rec = state->rec;
         switch (LOWORD(wParam)) {
-        case IDC_STRING_APPLY: RequestApply(dialog); break;
+        case IDC_STRING_APPLY: RequestApply(dialog, APPLY_STRING_DIALOG); break;
         case IDC_STRING_COLOR:
-            ChooseLabelColor(dialog, &rec->TextColor);
-            RequestApply(dialog);
+            ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->TextColor);
+            RequestApply(dialog, APPLY_STRING_DIALOG);
             break;
         case IDC_STRING_BACKGROUND: {
             int filled = rec->Filled;
             rec->Filled = 1;
-            if (!ChooseLabelColor(dialog, &rec->BackColor)) rec->Filled = filled;
-            RequestApply(dialog);
+            if (!ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->BackColor)) rec->Filled = filled;
+            RequestApply(dialog, APPLY_STRING_DIALOG);
             break;
         }
         case IDC_STRING_FONT:
-            ChooseLabelFont(dialog, &rec->Font, &rec->TextColor);
-            RequestApply(dialog);
+            ChooseLabelFont(dialog, APPLY_STRING_DIALOG, &rec->Font, &rec->TextColor);
+            RequestApply(dialog, APPLY_STRING_DIALOG);
             break;
         case IDC_STRING_DEFAULT:
             SetStringDefaults(*state->label, rec);
             ShowControls(dialog, *rec);
-            RequestApply(dialog);
+            RequestApply(dialog, APPLY_STRING_DIALOG);
             break;
         case IDOK:
             TakeControls(dialog, rec);
@@ -123,13 +123,10 @@ bool StringDialog(HWND owner, ZIPINFO* label) {
     ObjectRecord* rec = &label->Objects[0].rec;
     StringState state{label, rec, nullptr, *rec};
     StringState* outer = g_open;
-    int target = g_applyTarget;
     g_open = &state;
-    g_applyTarget = APPLY_STRING_DIALOG;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_STRING), owner,
                                      SoftOnNoMemory<StringProc>, reinterpret_cast<LPARAM>(&state));
     g_open = outer;
-    g_applyTarget = target;
     if (result != 1) *rec = state.saved;
     return result == 1;
 }

@@ -7,12 +7,14 @@
 #include <windows.h>
 
 #include "catalog/zipinfo.h"
+#include "document/apply_target.h"
 
-// Cancel gives the value back as it was when the chooser opened.
-bool ChooseLabelColor(HWND owner, ColorRef* color);
+// Cancel gives the value back as it was when the chooser opened. The
+// chooser's Apply writes the value and applies it by the target.
+bool ChooseLabelColor(HWND owner, ApplyTarget target, ColorRef* color);
 // The font is held in label units; the chooser shows its true size. The
 // colour is handed to the chooser and kept.
-bool ChooseLabelFont(HWND owner, FontDesc* font, ColorRef* color);
+bool ChooseLabelFont(HWND owner, ApplyTarget target, FontDesc* font, ColorRef* color);
 bool FontsColorsDialog(HWND owner, ZIPINFO* label);
 // On the label's head object, a string.
 bool StringDialog(HWND owner, ZIPINFO* label);
@@ -20,6 +22,3 @@ bool StringDialog(HWND owner, ZIPINFO* label);
 bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber);
 // "Initials" and "Number", written to the settings at once.
 bool InitialsDialog(HWND owner);
-// The Apply command of an open chooser or dialog, by g_applyTarget; false
-// when there is nothing to apply to.
-bool ApplyChooserChoice(HWND window);

@@ -128,10 +128,10 @@ void DrawLines(GdiCatalog* c) {
 
 }  // namespace
 
-int LayOutPage(HDC dc, const EditionProfile& edition, int kind, ZIPINFO* label, int page, double scale,
-               int firstEntry, const char* comment) {
+int LayOutPage(HDC dc, const EditionProfile& edition, const GeometrySettings& geometry, int kind, ZIPINFO* label,
+               int page, double scale, int firstEntry, const char* comment) {
     LabelRect body;
-    if (!CatalogBodyRegion(edition, kind, page, &body)) return 0;
+    if (!CatalogBodyRegion(edition, geometry, kind, page, &body)) return 0;
     CatalogPass pass = {&edition, label, body, scale, label->LabelOriginX, label->LabelOriginY, page, firstEntry,
                         comment};
     int saved = SaveDC(dc);

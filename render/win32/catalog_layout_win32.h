@@ -7,11 +7,12 @@
 
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "render/geometry_settings.h"
 
 // Lays out and draws the page's catalog at the scale (1.0 full size and
 // paper, 0.5 spread view) from the entry firstEntry, at the label's
 // LabelOrigin, with the comment text (macros already expanded; null for
 // none). The device's font, pen, text colour, background mode and clip
 // are restored. Returns the number of entries drawn.
-int LayOutPage(HDC dc, const EditionProfile& edition, int kind, ZIPINFO* label, int page, double scale,
-               int firstEntry, const char* comment);
+int LayOutPage(HDC dc, const EditionProfile& edition, const GeometrySettings& geometry, int kind, ZIPINFO* label,
+               int page, double scale, int firstEntry, const char* comment);

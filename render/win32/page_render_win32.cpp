@@ -17,12 +17,12 @@ namespace {
 void DrawCatalog(HDC dc, ZIPINFO* label, const PageDrawing& how, double scale) {
     const EditionProfile& edition = *how.edition;
     if (!PageCarriesEntries(edition, label->LblFmt, how.kind, how.page)) return;
-    int first = FirstEntryOfPage(label, edition, how.kind, how.page);
+    int first = FirstEntryOfPage(label, edition, how.geometry, how.kind, how.page);
     // Only page 1 shows the comment: no macro expansion for the others.
     char comment[kExpandedCommentSize];
     bool showsComment = how.page == 1 && label->ShowComm;
     if (showsComment) ExpandMacros(label, comment);
-    LayOutPage(dc, edition, how.kind, label, how.page, scale, first, showsComment ? comment : nullptr);
+    LayOutPage(dc, edition, how.geometry, how.kind, label, how.page, scale, first, showsComment ? comment : nullptr);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "render/geometry_settings.h"
 
 struct PageDrawing {
     const EditionProfile* edition;
@@ -23,6 +24,7 @@ struct PageDrawing {
     const char* initials; // spine logo texts ("Initials", "Number")
     const char* number;
     double windowScale = 1.0;  // the label mapping's scale (1.0 on paper)
+    GeometrySettings geometry = {};  // "SideMargin" and "OrigPosition": Wimbrook's body inset
 };
 
 // Draws the page at the label's LabelOrigin and PageSize (set by PageOrigin

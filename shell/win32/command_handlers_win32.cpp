@@ -40,22 +40,6 @@ HWND Window() { return g_win.main; }
 ZIPINFO* Label() { return g_currentLabel; }
 ObjectRecord& Head() { return Label()->Objects[0].rec; }
 
-// A chooser opened by a command: its Apply refers to the target while it
-// is open.
-bool ChooseColor(int target, ColorRef* color) {
-    g_applyTarget = target;
-    bool chosen = ChooseLabelColor(Window(), color);
-    g_applyTarget = APPLY_NOTHING;
-    return chosen;
-}
-
-bool ChooseFont(int target, FontDesc* font, ColorRef* color) {
-    g_applyTarget = target;
-    bool chosen = ChooseLabelFont(Window(), font, color);
-    g_applyTarget = APPLY_NOTHING;
-    return chosen;
-}
-
 void AutoSizeIfSet(ObjectRecord* rec) {
     if (rec->AutoSize) AutoSizeString(rec);
 }
@@ -148,12 +132,12 @@ bool FontsAndColors(int) {
 }
 
 bool ChooseBodyBackground(int) {
-    ChooseColor(APPLY_COLOR, &Label()->BkgndColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->BkgndColor);
     return true;
 }
 
 bool ResetToDefaults(int) {
-    ResetAllLooks(TheEdition());
+    ResetAllLooks(TheEdition(), &g_scan);
     HDC dc = GetDC(Window());
     ApplyDefaultFonts(dc, g_view.windowScale);
     ReleaseDC(Window(), dc);
@@ -162,19 +146,19 @@ bool ResetToDefaults(int) {
 }
 
 bool ChooseSpineFont(int) {
-    ChooseFont(APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
+    ChooseLabelFont(Window(), APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
     RequestSpineFontRebuild();
     MeasureLabelFontHeights(Label());
     return true;
 }
 
 bool ChooseSpineFontColor(int) {
-    ChooseColor(APPLY_COLOR, &Label()->SpineFontColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineFontColor);
     return true;
 }
 
 bool ChooseSpineBackground(int) {
-    ChooseColor(APPLY_COLOR, &Label()->SpineBkgndColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineBkgndColor);
     return true;
 }
 
@@ -223,25 +207,24 @@ bool ModifyText(int) {
 }
 
 bool ChooseStringFont(int) {
-    if (!ChooseFont(APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
+    if (!ChooseLabelFont(Window(), APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
-bool ChooseStringColor(int) { return ChooseColor(APPLY_COLOR, &Head().TextColor); }
+bool ChooseStringColor(int) { return ChooseLabelColor(Window(), APPLY_COLOR, &Head().TextColor); }
 
 bool ChooseStringSolidColor(int) {
     int32_t filled = Head().Filled;
     Head().Filled = 1;
-    if (ChooseColor(APPLY_COLOR, &Head().BackColor)) return true;
+    if (ChooseLabelColor(Window(), APPLY_COLOR, &Head().BackColor)) return true;
     Head().Filled = filled;
     return false;
 }
 
-bool ApplyChosen(int) {
-    ApplyChooserChoice(Window());
-    return false;
-}
+// The chooser or dialog has applied its choice (RequestApply): the
+// dispatcher's repaint shows it.
+bool ApplyChosen(int) { return false; }
 
 // ---- files, templates and printing ----
 

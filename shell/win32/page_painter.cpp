@@ -6,9 +6,11 @@
 #include "shell/view_state.h"
 
 PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper) {
-    return {&TheEdition(), g_view.labelKind, page,           fullSize,          onPaper,
-            g_settings.Border, g_settings.Initials, g_settings.Number, g_view.windowScale};
+    return {&TheEdition(),     g_view.labelKind,    page,              fullSize,           onPaper,
+            g_settings.Border, g_settings.Initials, g_settings.Number, g_view.windowScale, ProgramGeometry()};
 }
+
+GeometrySettings ProgramGeometry() { return {g_settings.SideMargin, g_settings.OrigPosition}; }
 
 void PaintLabelPage(HDC dc, ZIPINFO* label, int page, int fullSize) {
     DrawPage(dc, label, ProgramPageDrawing(page, fullSize, false));

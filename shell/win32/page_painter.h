@@ -8,8 +8,13 @@
 #include "render/win32/page_render_win32.h"
 
 // The drawing of a page as this program shows it: its edition, the current
-// LabelKind, "Border", "Initials", "Number" and the window scale.
+// LabelKind, "Border", "Initials", "Number", the window scale and the
+// geometry settings.
 PageDrawing ProgramPageDrawing(int page, int fullSize, bool onPaper);
+
+// The program's "SideMargin" and "OrigPosition", as the label geometry
+// takes them.
+GeometrySettings ProgramGeometry();
 
 void PaintLabelPage(HDC dc, ZIPINFO* label, int page, int fullSize);
 

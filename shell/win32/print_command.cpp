@@ -85,7 +85,7 @@ PrintRequest NewRequest(int what) {
 // Sheets of the job: a whole booklet's, else one.
 int JobSheets(const PrintRequest& r) {
     if (r.edition->id == EDITION_WIMBROOK || r.what != PRINT_WHOLE || !IsBookletKind(*r.edition, r.kind)) return 1;
-    return BookletSheetCount(g_currentLabel, *r.edition, r.kind, false);
+    return BookletSheetCount(g_currentLabel, *r.edition, ProgramGeometry(), r.kind, false);
 }
 
 // Wimbrook: which labels print; false (saying so when asked to) when none
@@ -165,7 +165,8 @@ bool PrintOnContext(HWND owner, int what, const PrintDialogAnswer& answer, const
         request.fromSheet = answer.fromSheet;
         request.toSheet = answer.toSheet;
         ClampSheetRange(sheets, &request.fromSheet, &request.toSheet);
-        request.lastSheet = sheets > 1 ? LastSheetWithContent(labels[0], edition, request.kind, sheets) : 1;
+        request.lastSheet =
+            sheets > 1 ? LastSheetWithContent(labels[0], edition, ProgramGeometry(), request.kind, sheets) : 1;
         request.paper = PrintableAreaOf(answer.dc);
         request.placement = PlacementFrom(g_settings);
         // Asked once, before the job: the box may repaint the window, which

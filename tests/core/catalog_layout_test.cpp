@@ -19,6 +19,7 @@ namespace {
 const EditionProfile& K = kKestrinProfile;
 const EditionProfile& D = kDovantelProfile;
 const EditionProfile& W = kWimbrookProfile;
+const GeometrySettings G = {};  // the default side margin and print position
 
 void Fill(ZIPINFO* list, const std::vector<std::string>& names) {
     list->NumEntries = static_cast<int>(names.size());
@@ -174,7 +175,7 @@ TEST_F(CapacityTest, ObjectAboveTheLabelBlocksExactlyTheCellsItCovers) {
     // The page after it in the flow starts that much earlier.
     label_.LblFmt = 0;
     Entries(200);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 1), full - 5);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 1), full - 5);
     // At half scale the same object blocks the same cells.
     EXPECT_EQ(PageCapacity(&label_, K, ScaleRect(body, 0.5), 0.5, 3, 2), full - 5);
 }
@@ -187,88 +188,88 @@ TEST_F(CapacityTest, NoColumnsHoldNothing) {
 TEST_F(CapacityTest, FormatZeroWithAShortCatalogLeavesPageOneEmpty) {
     Entries(10);
     label_.LblFmt = 0;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 2), 0);
-    EXPECT_GE(FirstEntryOfPage(&label_, K, KIND_COVERS, 1), EnsureLayoutCache(&label_));
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 2), 0);
+    EXPECT_GE(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 1), EnsureLayoutCache(&label_));
     label_.LblFmt = 4;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 1), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 2), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 1), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 2), 0);
     label_.LblFmt = 1;
     label_.ShowComm = 1;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 1), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 2), 3 * 29);  // page 1 gives a row to the comment
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 1), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 2), 3 * 29);  // page 1 gives a row to the comment
 }
 
 TEST_F(CapacityTest, BookletFlowPerEdition) {
     Entries(1000);
     label_.LblFmt = 6;
-    int front = PageCapacityAt(&label_, K, KIND_BOOKLET, 1), back = PageCapacityAt(&label_, K, KIND_BOOKLET, 2);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 2), front);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 4), 2 * front + back);
+    int front = PageCapacityAt(&label_, K, G, KIND_BOOKLET, 1), back = PageCapacityAt(&label_, K, G, KIND_BOOKLET, 2);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 2), front);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 4), 2 * front + back);
     // A Kestrin label carrying format 5 shows nothing on page 1, so page 1
     // holds back none of the entries.
     label_.LblFmt = 5;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 2), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 3), back);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 2), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 3), back);
     // Nor does it under a covers format that leaves page 1 empty (a booklet
     // kind loaded beside format 2); under format 0 page 1 shows entries.
     label_.LblFmt = 2;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 3), back);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 3), back);
     label_.LblFmt = 0;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 2), front);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 2), front);
     // Dovantel: the tray card never takes part in the booklet's flow.
-    int page = PageCapacityAt(&label_, D, KIND_BOOKLET, 2);
-    EXPECT_EQ(PageCapacityAt(&label_, D, KIND_BOOKLET, 3), page);
-    EXPECT_EQ(FirstEntryOfPage(&label_, D, KIND_BOOKLET, 2), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, D, KIND_BOOKLET, 4), 2 * page);
+    int page = PageCapacityAt(&label_, D, G, KIND_BOOKLET, 2);
+    EXPECT_EQ(PageCapacityAt(&label_, D, G, KIND_BOOKLET, 3), page);
+    EXPECT_EQ(FirstEntryOfPage(&label_, D, G, KIND_BOOKLET, 2), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, D, G, KIND_BOOKLET, 4), 2 * page);
     label_.LblFmt = 6;
-    EXPECT_EQ(FirstEntryOfPage(&label_, D, KIND_BOOKLET, 1), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, D, KIND_BOOKLET, 3), page);
+    EXPECT_EQ(FirstEntryOfPage(&label_, D, G, KIND_BOOKLET, 1), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, D, G, KIND_BOOKLET, 3), page);
     // Wimbrook: page 2 continues where page 1 ends.
-    EXPECT_EQ(FirstEntryOfPage(&label_, W, KIND_SHEET, 2), PageCapacityAt(&label_, W, KIND_SHEET, 1));
-    EXPECT_GT(PageCapacityAt(&label_, W, KIND_SHEET, 1), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, W, G, KIND_SHEET, 2), PageCapacityAt(&label_, W, G, KIND_SHEET, 1));
+    EXPECT_GT(PageCapacityAt(&label_, W, G, KIND_SHEET, 1), 0);
 }
 
 TEST_F(CapacityTest, BookletWithoutColumnsPrintsOneSheetUnlessObjectsLieFurther) {
     label_.Columns = 0;
     Entries(500);
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 1);
     AddObject(2, LAYER_ABOVE, {0, 0, 20, -20});
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 1);
     AddObject(3, LAYER_BELOW, {0, 0, 20, -20});
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 2);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 2);
     AddObject(5, LAYER_ON, {0, 0, 20, -20});
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 3);
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, true), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 3);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, true), 1);
 }
 
 TEST_F(CapacityTest, BookletSheetsFollowTheEntries) {
     label_.LblFmt = 5;
-    int page = PageCapacityAt(&label_, D, KIND_BOOKLET, 2);
+    int page = PageCapacityAt(&label_, D, G, KIND_BOOKLET, 2);
     Entries(page - 1);
-    EXPECT_EQ(BookletSheetCount(&label_, D, KIND_BOOKLET, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, D, G, KIND_BOOKLET, false), 1);
     ClearLabel(&label_);
     Entries(page + 2 * page - 1);  // pages 2, 3 and 4
-    EXPECT_EQ(BookletSheetCount(&label_, D, KIND_BOOKLET, false), 2);
+    EXPECT_EQ(BookletSheetCount(&label_, D, G, KIND_BOOKLET, false), 2);
     ClearLabel(&label_);
     Entries(page + 2 * page + 1);
-    EXPECT_EQ(BookletSheetCount(&label_, D, KIND_BOOKLET, false), 3);
-    EXPECT_EQ(BookletSheetCount(&label_, D, KIND_COVERS, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, D, G, KIND_BOOKLET, false), 3);
+    EXPECT_EQ(BookletSheetCount(&label_, D, G, KIND_COVERS, false), 1);
 }
 
 TEST_F(CapacityTest, SheetCountEndsWhenPagesHoldNoRows) {
     Entries(50);
     label_.FontHeight = 5000;  // no row fits on any page
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 1);
     label_.FontHeight = -1;
     label_.DirFontHeight = -1;  // never measured: no pitch
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 1);
     label_.FontHeight = label_.DirFontHeight = 13;
     // Every cell of pages 2 to 6 covered: the entries go to pages 7 and 8.
     label_.LblFmt = 5;
     for (int p = 2; p <= 6; ++p) AddObject(p, LAYER_ABOVE, {0, 0, 600, -500});
-    EXPECT_EQ(PageCapacityAt(&label_, K, KIND_BOOKLET, 4), 0);
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_BOOKLET, 7), 0);
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 4);
+    EXPECT_EQ(PageCapacityAt(&label_, K, G, KIND_BOOKLET, 4), 0);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 7), 0);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 4);
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 namespace {
 
 const EditionProfile& K = kKestrinProfile;
+const GeometrySettings G = {};  // the default side margin and print position
 
 struct Drawn {
     std::string text;
@@ -183,7 +184,7 @@ TEST_F(PassTest, AnObjectAboveTheLabelEmptiesItsCellsAndPushesTheNextPageOn) {
     EXPECT_EQ(rec_.Count(PEN_RULE, false), 90 - 4);
     // Page 1 under format 0 starts exactly where page 2 stopped.
     label_.LblFmt = 0;
-    EXPECT_EQ(FirstEntryOfPage(&label_, K, KIND_COVERS, 1), shown);
+    EXPECT_EQ(FirstEntryOfPage(&label_, K, G, KIND_COVERS, 1), shown);
     // The spread view blocks the same cells.
     EXPECT_EQ(Run(2, 0, 0.5), shown);
 }

@@ -1,8 +1,6 @@
 // Page sizes, regions, formats and page origins of the three editions.
 #include <gtest/gtest.h>
 
-#include "document/program_settings.h"
-
 #include <cstring>
 
 #include "render/geometry_settings.h"
@@ -62,31 +60,22 @@ TEST(LabelGeometry, DovantelTrayCardHasTwoSpinesAndBookletPagesAnInnerMargin) {
 }
 
 TEST(LabelGeometry, WimbrookBodyIsInsetBySideMarginUnlessTheDefaultPositionIsOn) {
-    GeometrySettings saved = CurrentGeometrySettings();
     LabelRect table, catalog;
     ASSERT_TRUE(GetTextRect(W, KIND_SHEET, 1, &table));
-    g_settings.SideMargin = 0.25;
-    g_settings.OrigPosition = 0;
-    ASSERT_TRUE(CatalogBodyRegion(W, KIND_SHEET, 1, &catalog));
+    ASSERT_TRUE(CatalogBodyRegion(W, {0.25, 0}, KIND_SHEET, 1, &catalog));
     EXPECT_EQ(catalog.left, table.left + 25);
     EXPECT_EQ(catalog.right, table.right - 25);
     EXPECT_EQ(catalog.top, table.top);
-    g_settings.SideMargin = 0.25;
-    g_settings.OrigPosition = 1;
-    ASSERT_TRUE(CatalogBodyRegion(W, KIND_SHEET, 2, &catalog));
+    ASSERT_TRUE(CatalogBodyRegion(W, {0.25, 1}, KIND_SHEET, 2, &catalog));
     EXPECT_EQ(Width(catalog), 275 - 20);
     EXPECT_EQ(catalog.bottom, -200);
     // A margin wider than half the label leaves an empty body, not a negative one.
-    g_settings.SideMargin = 5.0;
-    g_settings.OrigPosition = 0;
-    ASSERT_TRUE(CatalogBodyRegion(W, KIND_SHEET, 1, &catalog));
+    ASSERT_TRUE(CatalogBodyRegion(W, {5.0, 0}, KIND_SHEET, 1, &catalog));
     EXPECT_GE(Width(catalog), 0);
-    g_settings.SideMargin = saved.sideMargin;
-    g_settings.OrigPosition = saved.origPosition;
     // Other editions are never inset.
     LabelRect k1, k2;
     GetTextRect(K, KIND_COVERS, 1, &k1);
-    CatalogBodyRegion(K, KIND_COVERS, 1, &k2);
+    CatalogBodyRegion(K, {0.25, 0}, KIND_COVERS, 1, &k2);
     EXPECT_EQ(k1, k2);
 }
 

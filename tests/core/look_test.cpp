@@ -57,12 +57,13 @@ TEST_F(ResetLookTest, GivesBackTheDefaultLookOfEachEdition) {
     for (const EditionProfile* edition : {&kKestrinProfile, &kDovantelProfile, &kWimbrookProfile}) {
         SCOPED_TRACE(edition->name);
         ResetProgramState(*edition);
-        g_scan.DispSub = -4;
+        ScanSettings scan;
+        scan.DispSub = -4;
         ZIPINFO& label = g_labelRecords[0];
         Dress(&label);
-        ResetLook(&label, *edition);
+        ResetAllLooks(*edition, &scan);
         bool floppy = edition->id == EDITION_WIMBROOK;
-        EXPECT_EQ(g_scan.DispSub, 1);
+        EXPECT_EQ(scan.DispSub, 1);
         EXPECT_EQ(label.Columns, 3);
         EXPECT_EQ(label.Opposing, edition->id == EDITION_DOVANTEL ? 1 : 0);
         EXPECT_EQ(label.Lined, 1);
@@ -105,7 +106,8 @@ TEST_F(ResetLookTest, GivesBackTheDefaultLookOfEachEdition) {
 TEST_F(ResetLookTest, ReachesEveryLabelOfTheSheet) {
     ResetProgramState(kWimbrookProfile);
     for (int i = 0; i < 9; ++i) g_labelRecords[i].Columns = 7;
-    ResetAllLooks(kWimbrookProfile);
+    ScanSettings scan;
+    ResetAllLooks(kWimbrookProfile, &scan);
     for (int i = 0; i < 9; ++i) EXPECT_EQ(g_labelRecords[i].Columns, 3) << i;
 }
 

@@ -18,6 +18,7 @@ namespace {
 const EditionProfile& K = kKestrinProfile;
 const EditionProfile& D = kDovantelProfile;
 const EditionProfile& W = kWimbrookProfile;
+const GeometrySettings G = {};  // the default side margin and print position
 
 PrintRequest Request(const EditionProfile& edition, int kind, int what = PRINT_WHOLE) {
     PrintRequest r;
@@ -209,23 +210,23 @@ protected:
 };
 
 TEST_F(BookletContentTest, SheetsWithoutEntriesOrObjectsAreNotPrinted) {
-    int through2 = FirstEntryOfPage(&label_, K, KIND_BOOKLET, 3);
+    int through2 = FirstEntryOfPage(&label_, K, G, KIND_BOOKLET, 3);
     Entries(through2);  // pages 1 and 2 exactly full
-    EXPECT_EQ(BookletSheetCount(&label_, K, KIND_BOOKLET, false), 2);
-    EXPECT_EQ(LastSheetWithContent(&label_, K, KIND_BOOKLET, 2), 1);
+    EXPECT_EQ(BookletSheetCount(&label_, K, G, KIND_BOOKLET, false), 2);
+    EXPECT_EQ(LastSheetWithContent(&label_, K, G, KIND_BOOKLET, 2), 1);
     Entries(through2 + 1);  // one entry on page 3
-    EXPECT_EQ(LastSheetWithContent(&label_, K, KIND_BOOKLET, 2), 2);
+    EXPECT_EQ(LastSheetWithContent(&label_, K, G, KIND_BOOKLET, 2), 2);
     // An object on page 9 makes sheet 5 print, and the blank ones before it.
     PlacedObject o;
     std::memset(&o, 0, sizeof o);
     o.rec.Page = 9;
     label_.Objects = &o;
     label_.NumObjects = 1;
-    int sheets = BookletSheetCount(&label_, K, KIND_BOOKLET, false);
+    int sheets = BookletSheetCount(&label_, K, G, KIND_BOOKLET, false);
     EXPECT_EQ(sheets, 5);
-    EXPECT_EQ(LastSheetWithContent(&label_, K, KIND_BOOKLET, sheets), 5);
-    EXPECT_TRUE(PageShowsSomething(&label_, K, KIND_BOOKLET, 9));
-    EXPECT_FALSE(PageShowsSomething(&label_, K, KIND_BOOKLET, 7));
+    EXPECT_EQ(LastSheetWithContent(&label_, K, G, KIND_BOOKLET, sheets), 5);
+    EXPECT_TRUE(PageShowsSomething(&label_, K, G, KIND_BOOKLET, 9));
+    EXPECT_FALSE(PageShowsSomething(&label_, K, G, KIND_BOOKLET, 7));
     label_.Objects = nullptr;
     label_.NumObjects = 0;
 }

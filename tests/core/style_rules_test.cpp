@@ -10,6 +10,7 @@
 #include "catalog/text_field.h"
 #include "document/chooser_values.h"
 #include "document/program_settings.h"
+#include "document/settings.h"
 #include "document/settings_store.h"
 #include "document/style_rows.h"
 #include "document/text_entry.h"
@@ -132,15 +133,19 @@ TEST(TextEntry, CaptionsAndFirstLines) {
 
 TEST(TextEntry, InitialsAreKeptAndWrittenAtOnce) {
     MemoryStore store;
-    EXPECT_TRUE(StoreInitials("ABC", nullptr));
-    EXPECT_STREQ(g_settings.Initials, "ABC");
+    ProgramSettings settings = {};
+    CopyField(settings.Number, "650");
+    TakeInitials("ABC", nullptr, &settings);
+    EXPECT_TRUE(SaveInitials(settings));
+    EXPECT_STREQ(settings.Initials, "ABC");
     EXPECT_EQ(store.Get("Initials"), "ABC");
-    EXPECT_EQ(store.Get("Number"), g_settings.Number);
+    EXPECT_EQ(store.Get("Number"), settings.Number);
     std::string number = "2,000";
     store.profile().readOnly = true;
-    EXPECT_FALSE(StoreInitials("XY", &number));
-    EXPECT_STREQ(g_settings.Initials, "XY") << "they still apply for this run";
-    EXPECT_STREQ(g_settings.Number, "2,000");
+    TakeInitials("XY", &number, &settings);
+    EXPECT_FALSE(SaveInitials(settings));
+    EXPECT_STREQ(settings.Initials, "XY") << "they still apply for this run";
+    EXPECT_STREQ(settings.Number, "2,000");
 }
 
 }  // namespace

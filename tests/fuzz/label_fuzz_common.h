@@ -28,20 +28,21 @@ inline void UseLabel(ZIPINFO* label) {
     RecountCatalog(label);
     char comment[kExpandedCommentSize];
     ExpandMacros(label, comment);
+    const GeometrySettings kGeometry = {};
     for (EditionId id : {EDITION_KESTRIN, EDITION_DOVANTEL, EDITION_WIMBROOK}) {
         const EditionProfile& edition = ProfileFor(id);
         int kind = KindAfterLoad(edition, label->LblFmt, id == EDITION_WIMBROOK ? KIND_SHEET : KIND_COVERS);
         int rows = EnsureLayoutCache(label);
         int last = IsBookletKind(edition, kind) ? kPagesWalked : 2;
         for (int page = 1; page <= last; ++page) {
-            if (page > 2 && FirstEntryOfPage(label, edition, kind, page) >= rows) break;
+            if (page > 2 && FirstEntryOfPage(label, edition, kGeometry, kind, page) >= rows) break;
             LabelRect body;
             if (!PageCarriesEntries(edition, label->LblFmt, kind, page) ||
-                !CatalogBodyRegion(edition, kind, page, &body))
+                !CatalogBodyRegion(edition, kGeometry, kind, page, &body))
                 continue;
             FixedPainter painter;
             CatalogPass pass = {&edition, label, body, 1.0, 0, 0, page,
-                                FirstEntryOfPage(label, edition, kind, page), page == 1 ? comment : nullptr};
+                                FirstEntryOfPage(label, edition, kGeometry, kind, page), page == 1 ? comment : nullptr};
             LayOutCatalog(pass, painter.Painter());
         }
     }

@@ -42,11 +42,11 @@ std::vector<DialogCase> Cases() {
         {"spine-text", std::string(e.name) + " Label " + (sheet ? "1" : ""),
          [sheet](HWND w) { SpineTextDialog(w, g_currentLabel, sheet ? 1 : 0); }, IDCANCEL},
         {"initials", "Customize Initials", [](HWND w) { InitialsDialog(w); }, IDCANCEL},
-        {"color", "Color", [](HWND w) { ColorRef c = 0; ChooseLabelColor(w, &c); }, IDCANCEL},
+        {"color", "Color", [](HWND w) { ColorRef c = 0; ChooseLabelColor(w, APPLY_NOTHING, &c); }, IDCANCEL},
         {"font", "Font",
          [](HWND w) {
              ColorRef c = 0;
-             ChooseLabelFont(w, &g_currentLabel->Font, &c);
+             ChooseLabelFont(w, APPLY_NOTHING, &g_currentLabel->Font, &c);
          },
          IDCANCEL},
     };

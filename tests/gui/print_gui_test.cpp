@@ -18,6 +18,7 @@
 #include "editions/print_ids.h"
 #include "render/geometry_settings.h"
 #include "shell/view_state.h"
+#include "shell/win32/page_painter.h"
 #include "shell/win32/print_command.h"
 #include "shell/win32/win_state.h"
 #include "tests/gui/dialog_script.h"
@@ -320,7 +321,7 @@ TEST_F(PrintTest, WimbrookMarginMovesTheBodyInset) {
     PumpMessages(100);
     EXPECT_GT(before, 20);
     EXPECT_EQ(InkPixels(window_, from, to), 0);
-    EXPECT_EQ(WimbrookBodyInset(CurrentGeometrySettings()), 50);
+    EXPECT_EQ(WimbrookBodyInset(ProgramGeometry()), 50);
 }
 
 }  // namespace

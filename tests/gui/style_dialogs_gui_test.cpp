@@ -139,10 +139,7 @@ protected:
         for (WindowKey key : {WINDOW_EXT, WINDOW_COLOR, WINDOW_FONT, WINDOW_STRING})
             g_settings.Windows[key] = {620, 40};
     }
-    void TearDown() override {
-        g_applyTarget = APPLY_NOTHING;
-        CloseMainWindowInProcess();
-    }
+    void TearDown() override { CloseMainWindowInProcess(); }
     static bool KestrinOnly() { return TheEdition().id == EDITION_KESTRIN; }
     HWND window_ = nullptr;
 };
@@ -195,9 +192,8 @@ TEST_F(StyleDialogsTest, BodyAndSpineColoursApplyThenCancelAndCustomColoursReach
     g_settings.CustColors[5] = RGB(1, 2, 3);
     for (ColorRef* colour : {&label->BkgndColor, &label->SpineBkgndColor}) {
         ColorRef before = *colour;
-        g_applyTarget = APPLY_COLOR;
         bool ok = true;
-        PlayDuring([&] { ok = ChooseLabelColor(window_, colour); },
+        PlayDuring([&] { ok = ChooseLabelColor(window_, APPLY_COLOR, colour); },
                    Join({{WaitFor("Color"), Do([](HWND c) {
                               EXPECT_TRUE(IsWindowVisible(GetDlgItem(c, COLOR_RED))) << "custom part open";
                               EXPECT_EQ(ControlText(c, pshHelp), "Apply");
@@ -231,9 +227,8 @@ TEST_F(StyleDialogsTest, SpineFontOpensOnArialAppliesCancelsAndStores72PointsAs1
     FontDesc& spine = g_currentLabel->SpineFont;
     FontDesc before = spine;
     ColorRef colour = g_currentLabel->SpineFontColor;
-    g_applyTarget = APPLY_LABEL_FONT;
     bool ok = true;
-    PlayDuring([&] { ok = ChooseLabelFont(window_, &spine, &colour); },
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); },
                {WaitFor("Font"), Picture("font-chooser"), Do([](HWND c) {
                     EXPECT_EQ(ControlText(c, cmb1), "Arial") << "the chooser opens on the label's face";
                     EXPECT_EQ(ControlText(c, cmb3), "14");
@@ -248,14 +243,14 @@ TEST_F(StyleDialogsTest, SpineFontOpensOnArialAppliesCancelsAndStores72PointsAs1
     EXPECT_EQ(std::memcmp(&spine, &before, sizeof spine), 0);
 
     // OK untouched keeps face, height, weight and italic.
-    PlayDuring([&] { ok = ChooseLabelFont(window_, &spine, &colour); }, {WaitFor("Font"), Click(IDOK)});
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); }, {WaitFor("Font"), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_STREQ(spine.lfFaceName, before.lfFaceName);
     EXPECT_EQ(spine.lfHeight, before.lfHeight);
     EXPECT_EQ(spine.lfWeight, before.lfWeight);
     EXPECT_EQ(spine.lfItalic, before.lfItalic);
 
-    PlayDuring([&] { ok = ChooseLabelFont(window_, &spine, &colour); },
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); },
                {WaitFor("Font"), ClickChooserRow(cmb3, "72"), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(spine.lfHeight, -100) << "72 points are one inch";

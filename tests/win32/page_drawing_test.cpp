@@ -98,7 +98,7 @@ protected:
     }
     LabelRect Body(const EditionProfile& e, int kind, int page) const {
         LabelRect body;
-        CatalogBodyRegion(e, kind, page, &body);
+        CatalogBodyRegion(e, GeometrySettings(), kind, page, &body);
         return ShiftRect(body, kX, kY);
     }
     void Names(const std::vector<std::string>& names) {
@@ -130,14 +130,14 @@ TEST_F(PageTest, AnObjectAboveTheLabelLeavesItsCellsEmptyAndThePagesFlowOnByThat
     label_.LblFmt = 0;  // page 2 first, then page 1
     label_.ShowSize = 0;
     LabelRect body;
-    CatalogBodyRegion(kKestrinProfile, KIND_COVERS, 2, &body);
+    CatalogBodyRegion(kKestrinProfile, GeometrySettings(), KIND_COVERS, 2, &body);
     ColumnGeometry g = ComputeColumnGeometry(kKestrinProfile, body, 1.0, 3, 13, 13, false);
-    int before = FirstEntryOfPage(&label_, kKestrinProfile, KIND_COVERS, 1);
+    int before = FirstEntryOfPage(&label_, kKestrinProfile, GeometrySettings(), KIND_COVERS, 1);
     int x0 = static_cast<int>(ColumnX(g, 0));
     // A filled box over rows 10 to 13 of the first column.
     LabelRect box = {x0 + 30, static_cast<int>(RowY(g, 10)) + 4, x0 + 100, static_cast<int>(RowY(g, 13)) + 4};
     AddSampleString(&label_, 2, LAYER_ABOVE, box, "", 0, true, 0, RGB(0, 0, 255));
-    int after = FirstEntryOfPage(&label_, kKestrinProfile, KIND_COVERS, 1);
+    int after = FirstEntryOfPage(&label_, kKestrinProfile, GeometrySettings(), KIND_COVERS, 1);
     EXPECT_EQ(before - after, 4);
     Draw(How(kKestrinProfile, KIND_COVERS, 2));
     // Across the whole width of those cells: no text, no ruled line.
@@ -153,7 +153,8 @@ TEST_F(PageTest, AnObjectAboveTheLabelLeavesItsCellsEmptyAndThePagesFlowOnByThat
     // And the drawing shows exactly the entries the flow counted.
     ClearCanvas(&bitmap_);
     PlacePage(&label_, How(kKestrinProfile, KIND_COVERS, 2), kX, kY);
-    EXPECT_EQ(LayOutPage(bitmap_.dc, kKestrinProfile, KIND_COVERS, &label_, 2, 1.0, 0, nullptr), after);
+    EXPECT_EQ(LayOutPage(bitmap_.dc, kKestrinProfile, GeometrySettings(), KIND_COVERS, &label_, 2, 1.0, 0, nullptr),
+              after);
 }
 
 TEST_F(PageTest, LastEntriesDrawCornersAndFoldersKeepTheirBarBesideDescendants) {
@@ -167,7 +168,7 @@ TEST_F(PageTest, LastEntriesDrawCornersAndFoldersKeepTheirBarBesideDescendants) 
     label_.LblFmt = 2;
     Draw(How(kKestrinProfile, KIND_COVERS, 2));
     LabelRect body;
-    CatalogBodyRegion(kKestrinProfile, KIND_COVERS, 2, &body);
+    CatalogBodyRegion(kKestrinProfile, GeometrySettings(), KIND_COVERS, 2, &body);
     ColumnGeometry g = ComputeColumnGeometry(kKestrinProfile, ShiftRect(body, kX, kY), 1.0, 1, 13, 13, false);
     // Rows: Top, Mid, a, b, c, end.txt, Tail.
     auto cell = [&](int row) { return CellRect(g, 0, row); };
@@ -200,7 +201,7 @@ TEST_F(PageTest, ShowExtOffCutsTheLastExtensionAndTheLaterStyleWins) {
     label_.ShowExt = 0;
     Draw(How(kKestrinProfile, KIND_COVERS, 2));
     LabelRect body;
-    CatalogBodyRegion(kKestrinProfile, KIND_COVERS, 2, &body);
+    CatalogBodyRegion(kKestrinProfile, GeometrySettings(), KIND_COVERS, 2, &body);
     ColumnGeometry g = ComputeColumnGeometry(kKestrinProfile, ShiftRect(body, kX, kY), 1.0, 1, 13, 13, false);
     auto rowInk = [&](int row) {
         LabelRect c = CellRect(g, 0, row);

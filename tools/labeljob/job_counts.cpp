@@ -30,11 +30,13 @@ bool CountSavedBody(const std::string& bytes, const EditionProfile& edition, con
     request.edition = &edition;
     request.kind = edition.id == EDITION_WIMBROOK ? settings.labelKind : KindForFormat(label.LblFmt);
     request.placement.multiPage = settings.multiPage;
+    // The geometry settings move only Wimbrook's body, which has no booklet.
+    const GeometrySettings geometry = {};
     int sheets = 1;
     if (edition.id != EDITION_WIMBROOK && IsBookletKind(edition, request.kind))
-        sheets = BookletSheetCount(&label, edition, request.kind, false);
+        sheets = BookletSheetCount(&label, edition, geometry, request.kind, false);
     request.toSheet = sheets;
-    request.lastSheet = sheets > 1 ? LastSheetWithContent(&label, edition, request.kind, sheets) : 1;
+    request.lastSheet = sheets > 1 ? LastSheetWithContent(&label, edition, geometry, request.kind, sheets) : 1;
     // Wimbrook: the body is the label the job read; the sheet's other
     // labels were empty, so they print only as empty labels.
     request.printsLabel[0] = WimbrookLabelPrints(label, settings.separate);

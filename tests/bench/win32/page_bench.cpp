@@ -55,7 +55,7 @@ struct PageText {
 
 std::vector<PageText> TextsOfPage(ZIPINFO* label, int page, int first) {
     LabelRect body;
-    CatalogBodyRegion(kKestrinProfile, KIND_BOOKLET, page, &body);
+    CatalogBodyRegion(kKestrinProfile, GeometrySettings(), KIND_BOOKLET, page, &body);
     ColumnGeometry g = ComputeColumnGeometry(kKestrinProfile, ShiftRect(body, 10, -10), 1.0, label->Columns,
                                              label->FontHeight, label->DirFontHeight, false);
     std::vector<PageText> texts;
@@ -83,7 +83,7 @@ int main() {
     PageDrawing how = {&kKestrinProfile, KIND_BOOKLET, 3, 1, true, 0, "zip", "1,000",
                        100.0 / GetDeviceCaps(b.dc, LOGPIXELSY)};
     PlacePage(&label, how, 10, -10);
-    int first = FirstEntryOfPage(&label, kKestrinProfile, KIND_BOOKLET, 3);
+    int first = FirstEntryOfPage(&label, kKestrinProfile, GeometrySettings(), KIND_BOOKLET, 3);
     std::vector<PageText> texts = TextsOfPage(&label, 3, first);
 
     // Warm up fonts and glyph caches for all the measurements.
@@ -119,7 +119,7 @@ int main() {
         GdiFlush();
         page = std::min(page, Since(start));
         start = Clock::now();
-        LayOutPage(b.dc, kKestrinProfile, KIND_BOOKLET, &label, 3, 1.0, first, nullptr);
+        LayOutPage(b.dc, kKestrinProfile, GeometrySettings(), KIND_BOOKLET, &label, 3, 1.0, first, nullptr);
         GdiFlush();
         catalog = std::min(catalog, Since(start));
         start = Clock::now();
@@ -135,7 +135,7 @@ int main() {
     double find = 1e9;
     for (int i = 0; i < lookups; ++i) {
         auto start = Clock::now();
-        sink = FirstEntryOfPage(&label, kKestrinProfile, KIND_BOOKLET, 500);
+        sink = FirstEntryOfPage(&label, kKestrinProfile, GeometrySettings(), KIND_BOOKLET, 500);
         find = std::min(find, Since(start));
     }
 

@@ -95,7 +95,7 @@ int main() {
     BuildBenchBooklet(&label, 3);
     label.FontHeight = label.DirFontHeight = label.CommFontHeight = 13;
     int entries = EnsureLayoutCache(&label);
-    int sheets = BookletSheetCount(&label, kKestrinProfile, KIND_BOOKLET, false);
+    int sheets = BookletSheetCount(&label, kKestrinProfile, GeometrySettings(), KIND_BOOKLET, false);
 
     PrinterChoice choice = {};
     CopyField(choice.names.name, "LabelPDF");

@@ -2,7 +2,7 @@
 // file, a read position and a small read buffer. All reads are all or
 // nothing and never reach past the end of the file.
 #pragma once
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 #include <cstdint>
 
 struct ArchiveFile {

@@ -6,10 +6,7 @@
 #include <numeric>
 #include <vector>
 
-#include "catalog/dates.h"
-#include "catalog/text_compare.h"
-#include "document/object_list.h"
-#include "render/layout_cache.h"
+#include "base/text_compare.h"
 #include "base/report.h"
 
 namespace {
@@ -181,19 +178,11 @@ void SetOpenAll(ZIPINFO* list, int value) {
     InvalidateLayout(list);
 }
 
-void ClearLabel(ZIPINFO* label) {
-    FreeCatalog(label);
-    FreeLabelObjects(label);
-    std::free(label->ExtStyles);
-    label->ExtStyles = nullptr;
-    label->NumExtStyles = 0;
-    FreeLayoutCache(&label->Layout);
-    label->NumFiles = 0;
-    label->NumFolders = 0;
-    label->SpaceUsed = 0;
-    label->SpaceFree = 0;
-    label->SpaceTotal = 0;
-    InvalidateLayout(label);
-    label->VolumeName[0] = '\0';
-    TodayDates(label->ShortDate, 64, label->LongDate, 64);
+void FreeLayoutCache(LayoutCache* cache) {
+    std::free(cache->entry);
+    std::free(cache->depth);
+    std::free(cache->ancestorMask);
+    std::free(cache->nameLength);
+    std::free(cache->extStyle);
+    std::memset(cache, 0, sizeof *cache);
 }

@@ -6,14 +6,12 @@
 
 #include "catalog/zipinfo.h"
 
-// Frees the catalog tree, placed objects, extension styles and layout cache;
-// zeroes the counts and space figures, empties VolumeName and sets both
-// dates to today. Comment and the display settings stay.
-void ClearLabel(ZIPINFO* label);
-
 // Frees every child list below the list (depth first), then its entries
 // array; the count becomes 0.
 void FreeCatalog(ZIPINFO* list);
+
+// Frees the flattened rows of the layout and zeroes the cache.
+void FreeLayoutCache(LayoutCache* cache);
 
 // A deep copy of a catalog list: a new record with the fields copied and
 // every child list copied in turn. The copy shares nothing with the source;

@@ -29,6 +29,7 @@ const char* MacroText(CommentMacro macro);
 // is no macro.
 bool MacroFits(int length, int start, int end, CommentMacro macro);
 
-// "&Default" and Dovantel's "Default &Data": the data comment; Dovantel's
-// "Default &Audio": the track-list comment.
+// "&Default" and Dovantel's "Default &Data": the data comment (a new
+// label's too); Dovantel's "Default &Audio": the track-list comment.
+constexpr const char* kDefaultComment = "%spacefree% free, %spaceused% used  (%shortdate%)";
 constexpr const char* kAudioComment = "%folders% Tracks (%files% min)";

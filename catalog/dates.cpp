@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 void DefaultTodayDates(char* shortDate, int shortSize, char* longDate, int longSize) {

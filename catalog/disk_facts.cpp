@@ -4,7 +4,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/dates.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 bool NoSpace(const char*, uint64_t*, uint64_t*) { return false; }

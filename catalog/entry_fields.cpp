@@ -1,7 +1,7 @@
 #include "catalog/entry_fields.h"
 
-#include "catalog/text_compare.h"
-#include "catalog/text_field.h"
+#include "base/text_compare.h"
+#include "base/text_field.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "base/report.h"
 
 namespace {

@@ -1,7 +1,6 @@
 #include "catalog/labels.h"
 
 #include "catalog/catalog_ops.h"
-#include "render/layout_cache.h"
 
 ZIPINFO g_labelRecords[kMaxLabels];
 int g_labelCount = 1;
@@ -31,10 +30,6 @@ void PrepareLabelRecords(int count) {
         FreeLayoutCache(&label.Layout);
         InvalidateLayout(&label);
     }
-}
-
-void ClearAllLabelRecords() {
-    for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
 }
 
 bool CurrentLabelHasContent() {

@@ -24,9 +24,5 @@ void InitLabelRecords(int count);
 // first) and an empty layout cache.
 void PrepareLabelRecords(int count);
 
-// ClearLabel on every record of the edition: catalogs, placed objects,
-// extension styles and layout caches freed, dates set to today.
-void ClearAllLabelRecords();
-
 // The current label holds catalog entries or placed objects.
 bool CurrentLabelHasContent();

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "catalog/comment_entry.h"
+
 namespace {
 
-constexpr size_t kCommentChars = 255;
 constexpr size_t kDateChars = 63;
 
 struct Output {
@@ -55,7 +56,7 @@ void ExpandMacroText(const ZIPINFO* facts, const char* text, char* out, size_t o
     if (outSize == 0) return;
     Output o = {out, outSize, 0};
     size_t length = 0;
-    while (length < kCommentChars && text[length]) ++length;
+    while (length < static_cast<size_t>(kCommentChars) && text[length]) ++length;
     for (size_t i = 0; i < length;) {
         size_t used = text[i] == '%' ? ExpandOne(facts, text + i, length - i, &o) : 0;
         if (used) {

@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "catalog/scan_settings.h"
-#include "document/settings_bounds.h"
 
 std::vector<std::string> DriveListEntries(uint32_t mask) {
     std::vector<std::string> entries;

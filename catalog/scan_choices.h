@@ -12,6 +12,8 @@ std::vector<std::string> DriveListEntries(uint32_t mask);
 int DriveEntryIndex(const std::vector<std::string>& entries, char drive);
 
 constexpr int kPatternChars = 31;
+// Exclusion patterns: far more than anyone types, small enough to read.
+constexpr int kMaxExcludePatterns = 512;
 
 struct ExcludeEdit {
     std::vector<std::string> patterns;  // kept sorted

@@ -12,8 +12,8 @@
 #include "catalog/listing.h"
 #include "catalog/scan_settings.h"
 #include "catalog/scan_text.h"
-#include "catalog/text_compare.h"
-#include "catalog/text_field.h"
+#include "base/text_compare.h"
+#include "base/text_field.h"
 #include "base/report.h"
 
 namespace {

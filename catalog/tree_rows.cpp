@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

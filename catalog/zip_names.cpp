@@ -1,6 +1,6 @@
 #include "catalog/zip_names.h"
 
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "document/image_path.h"
+#include "document/program_settings.h"
 #include "document/object_list.h"
 #include "document/picture_loader.h"
 #include "base/report.h"
@@ -28,4 +28,14 @@ bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext&
     CenterHorizontally(&label->Objects[0].rec, context);
     CenterVertically(&label->Objects[0].rec, context);
     return true;
+}
+
+char (&g_imagePath)[kImagePathSize] = g_settings.ImagePath;
+
+void RememberImageFolder(const char* chosenPath) {
+    const char* slash = std::strrchr(chosenPath, '\\');
+    size_t length = slash ? static_cast<size_t>(slash - chosenPath) + 1 : 0;
+    if (length >= sizeof g_imagePath) length = sizeof g_imagePath - 1;
+    std::memcpy(g_imagePath, chosenPath, length);
+    g_imagePath[length] = 0;
 }

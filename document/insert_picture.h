@@ -1,4 +1,5 @@
-// Placing a picture file on the label, once the user has chosen it.
+// Placing a picture file on the label, once the user has chosen it, and
+// the folder the next choice starts in.
 #pragma once
 #include "catalog/zipinfo.h"
 #include "document/object_ops.h"
@@ -8,3 +9,13 @@
 // and centred. A picture that does not load is reported ("Image Load
 // Failure...") and the list stays as it was.
 bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext& context);
+
+// "ImagePath": the folder "Select Image File..." starts in, which becomes
+// the folder of the last picture chosen. It is the program setting of the
+// same name, loaded and saved with the others.
+constexpr int kImagePathSize = 511;  // at most 510 characters
+extern char (&g_imagePath)[kImagePathSize];
+
+// The chosen path up to and including its last backslash; empty when it
+// has none.
+void RememberImageFolder(const char* chosenPath);

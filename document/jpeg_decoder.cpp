@@ -13,7 +13,7 @@ extern "C" {
 #include <jerror.h>
 }
 
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 #include "document/packed_bitmap.h"
 #include "document/picture_loader.h"
 

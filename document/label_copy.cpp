@@ -4,7 +4,30 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
+#include "catalog/dates.h"
+#include "catalog/labels.h"
 #include "document/object_list.h"
+
+void ClearLabel(ZIPINFO* label) {
+    FreeCatalog(label);
+    FreeLabelObjects(label);
+    std::free(label->ExtStyles);
+    label->ExtStyles = nullptr;
+    label->NumExtStyles = 0;
+    FreeLayoutCache(&label->Layout);
+    label->NumFiles = 0;
+    label->NumFolders = 0;
+    label->SpaceUsed = 0;
+    label->SpaceFree = 0;
+    label->SpaceTotal = 0;
+    InvalidateLayout(label);
+    label->VolumeName[0] = '\0';
+    TodayDates(label->ShortDate, 64, label->LongDate, 64);
+}
+
+void ClearAllLabelRecords() {
+    for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
+}
 
 namespace {
 

@@ -1,9 +1,19 @@
-// Copying one label of a sheet onto another: its look alone ("&Duplicate
-// Format") or all of it ("Re&plicate Label"). Every target keeps its own
-// ordinal and page placement, owns what it gets (nothing is shared with
-// the source) and lays itself out again.
+// Whole label records: clearing one, and copying one label of a sheet onto
+// another, its look alone ("&Duplicate Format") or all of it ("Re&plicate
+// Label"). Every copy's target keeps its own ordinal and page placement,
+// owns what it gets (nothing is shared with the source) and lays itself
+// out again.
 #pragma once
 #include "catalog/zipinfo.h"
+
+// Frees the catalog tree, placed objects, extension styles and layout cache;
+// zeroes the counts and space figures, empties VolumeName and sets both
+// dates to today. Comment and the display settings stay.
+void ClearLabel(ZIPINFO* label);
+
+// ClearLabel on every record of the edition: catalogs, placed objects,
+// extension styles and layout caches freed, dates set to today.
+void ClearAllLabelRecords();
 
 // Sorting, columns, display switches, the four fonts with their colours and
 // line heights, the spine's alignment and logo colour, and the extension

@@ -5,17 +5,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
-
-DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
-    switch (slot) {
-    case FONT_FOLDERS: return {"Arial", 80, 1};
-    case FONT_SPINE:
-        if (edition.id == EDITION_WIMBROOK) return {"Arial", 80, 1};
-        return {"Arial", 140, 0};
-    default: return {"Arial", 80, 0};
-    }
-}
+#include "base/text_field.h"
 
 void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
     std::memset(font, 0, sizeof *font);

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 #include "document/settings_bounds.h"
 #include "render/label_geometry.h"
 

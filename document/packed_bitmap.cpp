@@ -1,6 +1,6 @@
 #include "document/packed_bitmap.h"
 
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 
 namespace {
 

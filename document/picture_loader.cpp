@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "catalog/text_compare.h"
-#include "catalog/text_field.h"
+#include "base/text_compare.h"
+#include "base/text_field.h"
 #include "document/packed_bitmap.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "catalog/little_endian.h"
+#include "base/little_endian.h"
 
 
 uint32_t FileHeaderSize(const ObjectRecord& rec) { return Le32(rec.Picture.FileHeader + 2); }

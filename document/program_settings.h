@@ -7,41 +7,16 @@
 #pragma once
 #include <cstdint>
 
+#include "base/window_positions.h"
 #include "document/font_desc.h"
+#include "render/print_setup.h"
 #include "render/printer_names.h"
 
-// Windows whose screen positions are remembered ("%sX", "%sY"), in the
-// order the store processes them, the main window first.
-enum WindowKey {
-    WINDOW_MAIN = 0,
-    WINDOW_COLOR,
-    WINDOW_FONT,
-    WINDOW_EXT,
-    WINDOW_ABOUT,
-    WINDOW_DRIVE,
-    WINDOW_SUBDIR,
-    WINDOW_LABEL,
-    WINDOW_COMMENT,
-    WINDOW_STRING,
-    WINDOW_DIRTY,
-    WINDOW_PRINT_SETUP,
-    WINDOW_GOTO_PAGE,
-    WINDOW_CHANGE_FILE,
-    WINDOW_INITIALS,
-    WINDOW_EXCLUDE,
-    WINDOW_DUMMY,
-    WINDOW_KEY_COUNT
-};
 extern const char* const kWindowKeyNames[WINDOW_KEY_COUNT];  // "MainWindow", ...
 
 constexpr int kCustomColorCount = 16;
 constexpr int kHintCount = 32;
 constexpr int kRecentCount = 5;
-
-struct ScreenPosition {
-    int32_t x;
-    int32_t y;
-};
 
 struct ProgramSettings {
     char Initials[64];          // spine logo text, at most 63
@@ -71,3 +46,9 @@ extern ProgramSettings g_settings;
 
 // The colour chooser's custom colours all black (main window creation).
 void ClearCustomColors();
+
+// The placement a print job uses.
+PrintPlacement PlacementFrom(const ProgramSettings& settings);
+// What the Printer Setup dialog edits, and its OK.
+PrintSetupValues PrintSetupFrom(const ProgramSettings& settings);
+void StorePrintSetup(const PrintSetupValues& values, ProgramSettings* settings);

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/settings_bounds.h"
 #include "document/settings_store.h"
 #include "document/settings_table.h"

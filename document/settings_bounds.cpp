@@ -50,9 +50,3 @@ int32_t RoundToInt32(double value) {
     if (rounded <= -2147483648.0) return INT32_MIN;
     return static_cast<int32_t>(rounded);
 }
-
-int ClampSavedPosition(int value, int screenExtent) {
-    if (value > screenExtent - 100) value = screenExtent - 100;
-    if (value < 0) value = 0;
-    return value;
-}

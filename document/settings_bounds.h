@@ -3,9 +3,11 @@
 #pragma once
 #include <cstdint>
 
+#include "catalog/scan_choices.h"  // kMaxExcludePatterns
 #include "catalog/zipinfo.h"
 #include "document/font_desc.h"
 #include "editions/profile.h"
+#include "render/print_setup.h"  // kMaxPlacement, kMaxSideMargin
 
 // Heights and widths beyond this many units are nonsense in a file (ten
 // inches of text): a height that far out loads as never stored.
@@ -15,22 +17,9 @@ constexpr int kMaxFontExtent = 1000;
 // the count stays below it.
 constexpr int kMaxExtStyles = 254;
 static_assert(kMaxExtStyles < kNoExtStyle, "a style index never reads as no style");
-// Exclusion patterns: far more than anyone types, small enough to read.
-constexpr int kMaxExcludePatterns = 512;
 // "WindScale" in percent.
 constexpr int kMinWindowScale = 50;
 constexpr int kMaxWindowScale = 150;
-// Print placement in thousandths of an inch: fifty inches either way is
-// off any paper yet keeps device arithmetic far from overflowing.
-constexpr int kMaxPlacement = 50000;
-// "SideMargin": an inset of more than an inch on each side would leave a
-// floppy label's 2.75 in body nothing.
-constexpr int kMaxSideMargin = 1000;
-// Remembered screen positions.
-constexpr int kMaxScreenCoordinate = 32767;
-// A remembered window position pulled onto the screen: at most 100 pixels
-// short of the right (bottom) edge, never negative.
-int ClampSavedPosition(int value, int screenExtent);
 
 inline int32_t ClampInt(int32_t value, int32_t low, int32_t high) {
     return value < low ? low : (value > high ? high : value);

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/object_list.h"
 
 StringTemplate g_stringTemplate;

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/settings_bounds.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_compare.h"
-#include "catalog/text_field.h"
+#include "base/text_compare.h"
+#include "base/text_field.h"
 #include "document/catalog_section.h"
 #include "document/label_paths.h"
 #include "document/label_text.h"

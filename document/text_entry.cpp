@@ -1,6 +1,6 @@
 #include "document/text_entry.h"
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 void TakeStringText(const std::string& edited, ObjectRecord* rec) {
     std::string text = edited.substr(0, kStringTextSize - 1);

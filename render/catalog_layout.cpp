@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "catalog/text_compare.h"
+#include "base/text_compare.h"
 #include "render/catalog_geometry.h"
 #include "render/layout_cache.h"
 

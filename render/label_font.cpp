@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 // Clip precision that makes rotation follow the y-up coordinate system.
@@ -48,3 +48,12 @@ FontDesc LabelFontDesc(const char* face, int32_t height, int32_t width, int styl
     return font;
 }
 
+DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition) {
+    switch (slot) {
+    case FONT_FOLDERS: return {"Arial", 80, 1};
+    case FONT_SPINE:
+        if (edition.id == EDITION_WIMBROOK) return {"Arial", 80, 1};
+        return {"Arial", 140, 0};
+    default: return {"Arial", 80, 0};
+    }
+}

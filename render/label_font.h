@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "document/font_desc.h"
+#include "editions/profile.h"
 
 // Style bits of LabelFont.
 enum LabelFontStyle { FONT_BOLD = 1, FONT_ITALIC = 2, FONT_UNDERLINE = 4, FONT_STRIKEOUT = 8 };
@@ -28,3 +29,17 @@ int32_t CorrectedFontWidth(int32_t logicalWidth, int32_t averageCharWidth, int32
 // The logical font LabelFont creates, before the width correction.
 FontDesc LabelFontDesc(const char* face, int32_t height, int32_t width, int style, int escapement);
 
+// The four main fonts of a label.
+enum LabelFontSlot { FONT_FILES = 0, FONT_FOLDERS, FONT_COMMENT, FONT_SPINE };
+
+// A default font as the text output builds it: face, size in tenths of a
+// point, LabelFontStyle bits.
+struct DefaultFont {
+    const char* face;
+    int tenthsOfPoint;
+    int styleBits;
+};
+
+// Files and comment Arial 8 pt, folders Arial 8 pt bold, spine Arial 14 pt;
+// Wimbrook's spine is a 0.12 in strip and takes Arial 8 pt bold.
+DefaultFont DefaultLabelFont(LabelFontSlot slot, const EditionProfile& edition);

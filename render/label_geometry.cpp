@@ -1,6 +1,5 @@
 #include "render/label_geometry.h"
 
-#include "render/geometry_settings.h"
 #include "base/report.h"
 
 namespace {
@@ -137,4 +136,13 @@ bool PageCarriesEntries(const EditionProfile& edition, int lblFmt, int kind, int
     if (kind == KIND_BOOKLET && lblFmt == 6 && page == 1) return true;
     if (kind == KIND_BOOKLET && page >= 2) return true;
     return false;
+}
+
+int WimbrookBodyInset(const GeometrySettings& settings) {
+    if (settings.origPosition) return 10;
+    double units = settings.sideMargin * 100.0;
+    // A margin beyond half the label leaves no body at all; never more.
+    if (!(units > 0)) return 0;
+    if (units > 137) return 137;
+    return static_cast<int>(units);
 }

@@ -4,8 +4,18 @@
 // under each label format, and how the format sets the geometry kind.
 #pragma once
 #include "editions/profile.h"
-#include "render/geometry_settings.h"
 #include "render/label_rect.h"
+
+// The two print settings the label geometry reads: Wimbrook insets its body
+// region by the side margin, or by a fixed 0.1 in while the default print
+// position is on. The caller hands in the program's values.
+struct GeometrySettings {
+    double sideMargin = 0.100;  // "SideMargin", inches
+    int origPosition = 1;       // "OrigPosition"
+};
+
+// Horizontal inset of Wimbrook's body region on each side, label units.
+int WimbrookBodyInset(const GeometrySettings& settings);
 
 // Geometry kinds (settings key "Labels").
 enum LabelKindCode { KIND_COVERS = 10, KIND_BOOKLET = 12, KIND_SHEET = 23 };

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_compare.h"
+#include "base/text_compare.h"
 #include "base/report.h"
 
 namespace {
@@ -71,15 +71,6 @@ T* AllocSlots(int64_t slots) {
 }
 
 }  // namespace
-
-void FreeLayoutCache(LayoutCache* cache) {
-    std::free(cache->entry);
-    std::free(cache->depth);
-    std::free(cache->ancestorMask);
-    std::free(cache->nameLength);
-    std::free(cache->extStyle);
-    std::memset(cache, 0, sizeof *cache);
-}
 
 void BuildLayoutCache(ZIPINFO* label) {
     FreeLayoutCache(&label->Layout);

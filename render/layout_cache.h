@@ -7,8 +7,6 @@
 // Levels the ancestor mask has bits for; deeper ancestors draw no bars.
 constexpr int kMaskLevels = 32;
 
-void FreeLayoutCache(LayoutCache* cache);
-
 // Flattens the catalog tree into the label's cache (entries of closed
 // folders are counted for the allocation but not shown) and sets
 // LayoutValid to 1. Running out of memory is fatal.

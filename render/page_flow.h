@@ -4,7 +4,7 @@
 #pragma once
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
-#include "render/geometry_settings.h"
+#include "render/label_geometry.h"
 
 // Entries the page holds at true size: its catalog body region (which the
 // geometry settings inset in Wimbrook), the label's column count, line

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "document/settings_bounds.h"
-
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -21,41 +19,6 @@ void FieldBounds(SetupField field, double* low, double* high) {
 }
 
 }  // namespace
-
-PrintPlacement PlacementFrom(const ProgramSettings& s) {
-    PrintPlacement p;
-    p.origPosition = s.OrigPosition != 0;
-    p.separate = s.Separate != 0;
-    p.multiPage = s.MultiPage != 0;
-    p.cropMarks = s.CropMarks != 0;
-    p.newPosX = s.NewPosX;
-    p.newPosY = s.NewPosY;
-    p.newPosX2 = s.NewPosX2;
-    p.newPosY2 = s.NewPosY2;
-    return p;
-}
-
-PrintSetupValues PrintSetupFrom(const ProgramSettings& s) {
-    PrintSetupValues v;
-    v.placement = PlacementFrom(s);
-    v.border = ClampInt(s.Border, 0, 5);
-    v.sideMargin = s.SideMargin;
-    return v;
-}
-
-void StorePrintSetup(const PrintSetupValues& v, ProgramSettings* s) {
-    const PrintPlacement& p = v.placement;
-    s->CropMarks = p.cropMarks;
-    s->OrigPosition = p.origPosition;
-    s->Separate = p.separate;
-    s->MultiPage = p.multiPage;
-    s->NewPosX = p.newPosX;
-    s->NewPosY = p.newPosY;
-    s->NewPosX2 = p.newPosX2;
-    s->NewPosY2 = p.newPosY2;
-    s->Border = ClampInt(v.border, 0, 5);
-    s->SideMargin = v.sideMargin;
-}
 
 const char* SetupFieldName(const EditionProfile& edition, SetupField field) {
     if (edition.id == EDITION_WIMBROOK) {

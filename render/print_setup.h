@@ -4,7 +4,6 @@
 #pragma once
 #include <string>
 
-#include "document/program_settings.h"
 #include "editions/profile.h"
 #include "render/print_plan.h"
 
@@ -14,11 +13,12 @@ struct PrintSetupValues {
     double sideMargin = 0.1;   // inches
 };
 
-// The placement a print job uses.
-PrintPlacement PlacementFrom(const ProgramSettings& settings);
-
-PrintSetupValues PrintSetupFrom(const ProgramSettings& settings);
-void StorePrintSetup(const PrintSetupValues& values, ProgramSettings* settings);
+// Print placement in thousandths of an inch: fifty inches either way is
+// off any paper yet keeps device arithmetic far from overflowing.
+constexpr int kMaxPlacement = 50000;
+// "SideMargin": an inset of more than an inch on each side would leave a
+// floppy label's 2.75 in body nothing.
+constexpr int kMaxSideMargin = 1000;
 
 // The number fields. The first column places the first piece printed, the
 // back cover in both covers editions; Wimbrook has X, Y and the margin.

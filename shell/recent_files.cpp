@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 bool PushRecentFile(char (*entries)[kRecentPathSize], const char* path) {
     size_t length = path ? std::strlen(path) : 0;

@@ -8,7 +8,7 @@
 #include "catalog/audio_cd.h"
 #include "catalog/disk_facts.h"
 #include "catalog/listing.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "catalog/zip_names.h"
 
 namespace {

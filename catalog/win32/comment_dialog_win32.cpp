@@ -2,11 +2,10 @@
 // sample that shows exactly what OK stores, expanded with the label's facts.
 #include "catalog/comment_entry.h"
 #include "catalog/macros.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
-#include "document/look.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
 #include "editions/edition.h"
 

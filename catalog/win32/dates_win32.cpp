@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "catalog/dates.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 void LocaleDates(char* shortDate, int shortSize, char* longDate, int longSize) {

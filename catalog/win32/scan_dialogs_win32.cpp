@@ -2,8 +2,8 @@
 #include "catalog/scan_choices.h"
 #include "catalog/scan_settings.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
 #include "editions/edition.h"
 

@@ -3,8 +3,8 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
 #include "catalog/win32/tree_list_win32.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
 
 namespace {

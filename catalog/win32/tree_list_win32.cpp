@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "editions/dialog_ids.h"
-#include "render/win32/text_output_win32.h"
 
 namespace {
 
 constexpr const char* kOriginalProc = "TreeListProc";
+LabelFontMaker g_makeFont = nullptr;
 
 // Enter goes to the list: a dialog would press its default button.
 LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -27,16 +27,18 @@ LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
+void SetTreeRowFontMaker(LabelFontMaker maker) { g_makeFont = maker; }
+
 void StartTreeDialog(TreeList* tree, HWND dialog, ZIPINFO* root, TreeRowMode mode) {
     PlaceDialog(dialog, WINDOW_SUBDIR);
     tree->list = GetDlgItem(dialog, IDC_LIST);
     HDC dc = GetDC(tree->list);
     // The font of the rows: Arial 10 pt at the screen's physical pixels.
-    tree->font = LabelFont(dc, 1.0, "Arial", 100, 0, 0, false, 0, nullptr);
-    HGDIOBJ old = SelectObject(dc, tree->font);
+    tree->font = g_makeFont ? g_makeFont(dc, 1.0, "Arial", 100, 0, 0, false, 0, nullptr) : nullptr;
+    HGDIOBJ old = tree->font ? SelectObject(dc, tree->font) : nullptr;
     SIZE m = {0, 16};
     if (GetTextExtentPoint32A(dc, "M", 1, &m) && m.cy > 0) tree->rowHeight = m.cy;
-    SelectObject(dc, old);
+    if (old) SelectObject(dc, old);
     ReleaseDC(tree->list, dc);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     const int ids[3] = {IDI_ROW_FILE, IDI_ROW_FOLDER_CLOSED, IDI_ROW_FOLDER_OPEN};
@@ -95,7 +97,7 @@ void DrawTreeRow(const TreeList& tree, const DRAWITEMSTRUCT* item) {
     HICON icon = tree.icons[RowIconOf(entry)];
     int size = std::min(tree.rowHeight, 16);
     if (icon) DrawIconEx(dc, x, box.top + (tree.rowHeight - size) / 2, icon, size, size, 0, nullptr, DI_NORMAL);
-    HGDIOBJ old = SelectObject(dc, tree.font);
+    HGDIOBJ old = tree.font ? SelectObject(dc, tree.font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
     char name[sizeof entry.Name + 2];
@@ -103,6 +105,6 @@ void DrawTreeRow(const TreeList& tree, const DRAWITEMSTRUCT* item) {
     std::copy(entry.Name, entry.Name + length, name);
     name[length++] = ' ';
     TextOutA(dc, x + size + 2, box.top, name, length);
-    SelectObject(dc, old);
+    if (old) SelectObject(dc, old);
     if (item->itemState & ODS_FOCUS) DrawFocusRect(dc, &box);
 }

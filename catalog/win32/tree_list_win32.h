@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "catalog/tree_rows.h"
+#include "document/font_desc.h"
 
 struct TreeList {
     HWND list = nullptr;
@@ -17,6 +18,13 @@ struct TreeList {
 };
 
 constexpr int kTreeIndent = 18;  // pixels per depth
+
+// The rows' font comes from the text output's LabelFont, which draws on the
+// catalog and so sits above it: the program hands it over at start. Until
+// then the rows are drawn in the list's own font.
+using LabelFontMaker = HFONT (*)(HDC dc, double windowScale, const char* face, int height, int width, int style,
+                                 bool logicalPixels, int escapement, FontDesc* copy);
+void SetTreeRowFontMaker(LabelFontMaker maker);
 
 // WM_INITDIALOG of a tree dialog: placed first (both dialogs share the
 // "SubdirWindow" place), then the list (control IDC_LIST) set up with the

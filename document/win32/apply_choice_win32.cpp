@@ -2,6 +2,7 @@
 
 #include "catalog/labels.h"
 #include "document/object_list.h"
+#include "document/program_settings.h"
 #include "document/string_object.h"
 #include "editions/command_ids.h"
 #include "render/win32/font_heights_win32.h"
@@ -13,7 +14,7 @@ bool ApplyChooserChoice(ApplyTarget target) {
     switch (target) {
     case APPLY_LABEL_FONT:
         InvalidateLayout(g_currentLabel);
-        MeasureLabelFontHeights(g_currentLabel);
+        MeasureLabelFontHeights(g_currentLabel, &g_settings.Printer);
         return true;
     case APPLY_COLOR:
         return true;

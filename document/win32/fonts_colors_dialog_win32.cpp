@@ -2,10 +2,11 @@
 // spine and the extension styles, as rows of an owner-drawn list. The rows
 // reach the label after every chooser and change (RequestApply, and the
 // Apply command repaints it); Cancel puts back the look saved at opening.
+#include "document/program_settings.h"
 #include "document/style_rows.h"
 #include "document/win32/apply_choice_win32.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "document/win32/font_desc_win32.h"
 #include "document/win32/style_dialogs_win32.h"
 #include "editions/dialog_ids.h"
@@ -163,7 +164,7 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 bool ApplyOpenFontsDialog() {
     if (!g_open || !ApplyStyleRows(g_open->rows, g_open->label)) return false;
-    MeasureLabelFontHeights(g_open->label);
+    MeasureLabelFontHeights(g_open->label, &g_settings.Printer);
     return true;
 }
 
@@ -177,6 +178,6 @@ bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     if (result != 1 && !RestoreLook(state.saved, label))
         MessageBoxA(owner, kNoMemory, "Fonts And Colors", MB_OK | MB_ICONEXCLAMATION);
     InvalidateLayout(label);
-    MeasureLabelFontHeights(label);
+    MeasureLabelFontHeights(label, &g_settings.Printer);
     return result == 1;
 }

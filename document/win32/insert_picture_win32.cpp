@@ -2,7 +2,6 @@
 
 #include <commdlg.h>
 
-#include "document/image_path.h"
 #include "document/insert_picture.h"
 
 bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context) {

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/label_paths.h"
 
 namespace {

@@ -3,12 +3,12 @@
 // written to the settings at once.
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "document/text_entry.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "document/win32/style_dialogs_win32.h"
 #include "editions/dialog_ids.h"
 #include "editions/edition.h"

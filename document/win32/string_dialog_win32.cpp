@@ -7,8 +7,8 @@
 #include "document/string_object.h"
 #include "document/text_entry.h"
 #include "document/win32/apply_choice_win32.h"
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "document/win32/style_dialogs_win32.h"
 #include "editions/dialog_ids.h"
 

@@ -7,7 +7,7 @@
 
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
-#include "render/geometry_settings.h"
+#include "render/label_geometry.h"
 
 // Lays out and draws the page's catalog at the scale (1.0 full size and
 // paper, 0.5 spread view) from the entry firstEntry, at the label's

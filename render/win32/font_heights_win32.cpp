@@ -1,28 +1,25 @@
 #include "render/win32/font_heights_win32.h"
 
 #include "catalog/labels.h"
-#include "document/look.h"
 #include "editions/edition.h"
 #include "render/label_font.h"
 #include "render/win32/mapping_win32.h"
 #include "render/win32/text_output_win32.h"
-#include "document/program_settings.h"
 #include "render/win32/printer_win32.h"
 
 namespace {
 
 const char* OrNull(const char* text) { return text && *text ? text : nullptr; }
 
-HDC PrinterInformationContext() {
-    const PrinterNames& p = g_settings.Printer;
+HDC PrinterInformationContext(const PrinterNames& p) {
     return CreateICA(OrNull(p.driver), OrNull(p.name), OrNull(p.port), nullptr);
 }
 
-HDC SelectedPrinterContext() {
-    HDC ic = PrinterInformationContext();
+HDC SelectedPrinterContext(PrinterNames* printer) {
+    HDC ic = PrinterInformationContext(*printer);
     if (ic) return ic;
-    ReadDefaultPrinter(&g_settings.Printer);
-    return PrinterInformationContext();
+    ReadDefaultPrinter(printer);
+    return PrinterInformationContext(*printer);
 }
 
 void MeasureOn(HDC dc, ZIPINFO* label, bool onlyUnmeasured) {
@@ -49,8 +46,8 @@ void MeasureUnmeasuredOnDisplay(ZIPINFO* const* labels, int count) {
     DeleteDC(display);
 }
 
-void MeasureLabels(ZIPINFO* const* labels, int count) {
-    HDC ic = SelectedPrinterContext();
+void MeasureLabels(ZIPINFO* const* labels, int count, PrinterNames* printer) {
+    HDC ic = SelectedPrinterContext(printer);
     if (!ic) {
         MeasureUnmeasuredOnDisplay(labels, count);
         return;
@@ -92,13 +89,13 @@ void ApplyDefaultFonts(HDC windowDc, double windowScale) {
     }
 }
 
-void MeasureMainFontHeights() {
+void MeasureMainFontHeights(PrinterNames* printer) {
     ZIPINFO* labels[kMaxLabels];
     int count = EditionLabelCount();
     for (int i = 0; i < count; ++i) labels[i] = &g_labelRecords[i];
-    MeasureLabels(labels, count);
+    MeasureLabels(labels, count, printer);
 }
 
-void MeasureLabelFontHeights(ZIPINFO* label) { MeasureLabels(&label, 1); }
+void MeasureLabelFontHeights(ZIPINFO* label, PrinterNames* printer) { MeasureLabels(&label, 1, printer); }
 
 void MeasureLabelFontHeightsOn(HDC dc, ZIPINFO* label) { MeasureOn(dc, label, false); }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "catalog/zipinfo.h"
+#include "render/printer_names.h"
 
 // Start-up: every label font still unset (height -1) gets its default,
 // built on the window's device context (Arial 8 pt for files and the
@@ -17,13 +18,13 @@ void MakeDefaultFont(HDC dc, double windowScale, int size, int style, FontDesc* 
 
 // FontHeight, DirFontHeight and CommFontHeight of every label, measured on
 // an information context of the selected printer (re-reading the default
-// printer when that fails). When no context can be made the previous
+// printer into it when that fails). When no context can be made the previous
 // heights stay, except that heights never measured are taken from the
 // display so that the layout always has a line height.
-void MeasureMainFontHeights();
+void MeasureMainFontHeights(PrinterNames* printer);
 
 // The same for one label.
-void MeasureLabelFontHeights(ZIPINFO* label);
+void MeasureLabelFontHeights(ZIPINFO* label, PrinterNames* printer);
 
 // The three heights of a label measured on a given device (a print job's).
 void MeasureLabelFontHeightsOn(HDC dc, ZIPINFO* label);

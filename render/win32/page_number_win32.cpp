@@ -1,6 +1,6 @@
 #include "render/win32/page_number_win32.h"
 
-#include "render/page_number.h"
+#include "render/page_rects.h"
 #include "render/win32/text_output_win32.h"
 
 void DrawBookletPageNumber(HDC dc, const ZIPINFO& label, int page, int fullSize, double windowScale) {

@@ -12,7 +12,7 @@
 
 #include "catalog/zipinfo.h"
 #include "editions/profile.h"
-#include "render/geometry_settings.h"
+#include "render/label_geometry.h"
 
 struct PageDrawing {
     const EditionProfile* edition;

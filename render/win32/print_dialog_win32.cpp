@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

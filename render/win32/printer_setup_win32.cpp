@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "document/win32/dialog_fields_win32.h"
-#include "document/win32/dialog_position_win32.h"
+#include "base/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_position_win32.h"
 #include "editions/print_ids.h"
 
 namespace {

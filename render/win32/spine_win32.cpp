@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "catalog/text_compare.h"
+#include "base/text_compare.h"
 #include "document/win32/font_desc_win32.h"
 #include "render/catalog_geometry.h"
 #include "render/label_font.h"

@@ -1,5 +1,6 @@
 // The command rows' Win32 handlers (shell/glue_commands.h), on the main
 // window.
+#include "document/label_copy.h"
 #include "shell/glue_commands.h"
 
 #include <cstdio>
@@ -9,7 +10,7 @@
 #include "catalog/labels.h"
 #include "catalog/read_disk.h"
 #include "catalog/scan_settings.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/apply_target.h"
 #include "document/look.h"
 #include "document/object_list.h"
@@ -141,14 +142,14 @@ bool ResetToDefaults(int) {
     HDC dc = GetDC(Window());
     ApplyDefaultFonts(dc, g_view.windowScale);
     ReleaseDC(Window(), dc);
-    MeasureMainFontHeights();
+    MeasureMainFontHeights(&g_settings.Printer);
     return true;
 }
 
 bool ChooseSpineFont(int) {
     ChooseLabelFont(Window(), APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
     RequestSpineFontRebuild();
-    MeasureLabelFontHeights(Label());
+    MeasureLabelFontHeights(Label(), &g_settings.Printer);
     return true;
 }
 

@@ -6,7 +6,7 @@
 #include "base/report.h"
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/body_file.h"
 #include "document/label_paths.h"
 #include "document/object_list.h"
@@ -44,7 +44,7 @@ void AfterFileChange(HWND window, int page) {
     HDC dc = GetDC(window);
     ApplyDefaultFonts(dc, g_view.windowScale);
     ReleaseDC(window, dc);
-    MeasureLabelFontHeights(label);
+    MeasureLabelFontHeights(label, &g_settings.Printer);
     RequestSpineFontRebuild();
     SwitchPage(CurrentLabelIndex(), page);
     RequestRepaint();

@@ -9,6 +9,7 @@
 
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
+#include "document/label_copy.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "document/settings_bounds.h"

@@ -44,7 +44,7 @@ void TakePrinter(const PrinterChoice& choice) {
 // "&Printer:" of Printer Setup chose a printer: the lines are measured on it.
 void TakeChosenPrinter(const PrinterChoice& choice) {
     TakePrinter(choice);
-    MeasureMainFontHeights();
+    MeasureMainFontHeights(&g_settings.Printer);
     RequestRepaint();
 }
 
@@ -55,7 +55,7 @@ bool EnsurePrinter(HWND owner) {
     ReadDefaultPrinter(&g_settings.Printer);
     ForgetKeptDeviceMode();
     if (PrinterExists(g_settings.Printer)) {
-        MeasureMainFontHeights();
+        MeasureMainFontHeights(&g_settings.Printer);
         return true;
     }
     MessageBoxA(owner, "There is no printer to print on.\nInstall a printer, then choose it in Printer Setup.",
@@ -197,7 +197,7 @@ bool PrinterSetupDialog(HWND owner) {
     // and paper: all go back.
     TakePrinter(before);
     RestoreKeptDeviceMode(modeBefore);
-    MeasureMainFontHeights();
+    MeasureMainFontHeights(&g_settings.Printer);
     RequestRepaint();
     return false;
 }

@@ -4,10 +4,14 @@
 
 #include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
+#include "catalog/win32/tree_list_win32.h"
 #include "document/win32/settings_store_win32.h"
 #include "editions/edition.h"
+#include "render/win32/text_output_win32.h"
 #include "shell/win32/string_measure_win32.h"
 #include "base/report.h"
+#include "base/window_positions.h"
+#include "document/program_settings.h"
 #include "shell/win32/win_state.h"
 
 namespace {
@@ -24,4 +28,6 @@ void InstallWin32Hooks() {
     InstallWin32SettingsStore(TheEdition().iniFile, TheEdition().settingsRoot);
     InstallStringMeasureHook();
     InstallWin32CatalogHooks();
+    SetWindowPositionStore(g_settings.Windows);
+    SetTreeRowFontMaker(LabelFont);
 }

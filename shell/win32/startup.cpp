@@ -1,5 +1,6 @@
 #include "shell/win32/startup.h"
 
+#include "document/program_settings.h"
 #include "document/settings.h"
 #include "editions/edition.h"
 #include "render/win32/font_heights_win32.h"
@@ -30,7 +31,7 @@ void StartupContinuation(HWND window) {
     // heights measured next, so the first paint comes after them.
     ShowWindow(window, SW_SHOW);
 
-    MeasureMainFontHeights();
+    MeasureMainFontHeights(&g_settings.Printer);
     SwitchPage(0, 1);
     RequestRepaint();
 

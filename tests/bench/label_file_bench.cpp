@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "document/label_copy.h"
 #include "tests/bench/label_file_bench_label.h"
 
 int main() {

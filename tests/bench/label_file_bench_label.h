@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/body_file.h"
 #include "document/object_list.h"
 #include "document/packed_bitmap.h"

@@ -13,7 +13,7 @@
 #include <initializer_list>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "catalog/audio_cd.h"
 #include "catalog/catalog_ops.h"
 #include "catalog/dates.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "tests/support/catalog_dump.h"
 
 namespace {

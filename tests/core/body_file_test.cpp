@@ -8,9 +8,10 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/dates.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/body_file.h"
 #include "document/catalog_section.h"
+#include "document/label_copy.h"
 #include "document/object_record_io.h"
 #include "tests/samples/sample_labels.h"
 #include "tests/support/catalog_dump.h"

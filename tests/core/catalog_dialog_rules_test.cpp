@@ -6,7 +6,7 @@
 #include "catalog/entry_fields.h"
 #include "catalog/scan_choices.h"
 #include "catalog/scan_settings.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

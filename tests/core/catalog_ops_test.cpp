@@ -11,8 +11,9 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/dates.h"
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "base/report.h"
+#include "document/label_copy.h"
 
 namespace {
 

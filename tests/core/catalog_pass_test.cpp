@@ -10,7 +10,8 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "render/catalog_geometry.h"
 #include "render/catalog_layout.h"

@@ -9,7 +9,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/label_copy.h"
 #include "document/object_list.h"
 #include "render/label_geometry.h"

@@ -6,7 +6,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/fold_paths.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "tests/support/catalog_dump.h"
 
 namespace {

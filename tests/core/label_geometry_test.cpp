@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "render/geometry_settings.h"
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
 #include "tests/core/report_recorder.h"

@@ -8,7 +8,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/look.h"
 #include "tests/core/program_state.h"
 

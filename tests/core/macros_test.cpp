@@ -7,7 +7,7 @@
 #include "catalog/dates.h"
 #include "catalog/disk_facts.h"
 #include "catalog/macros.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "tests/core/memory_profile.h"
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/settings_store.h"
 
 namespace {

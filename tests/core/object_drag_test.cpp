@@ -8,6 +8,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "shell/object_drag.h"
 #include "shell/object_hit_test.h"

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
-#include "document/image_path.h"
+#include "base/text_field.h"
 #include "document/insert_picture.h"
+#include "document/label_copy.h"
 #include "document/object_commands.h"
 #include "document/object_list.h"
 #include "document/object_ops.h"

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "render/crop_marks.h"
 #include "render/page_flow.h"
 #include "render/print_plan.h"

@@ -5,6 +5,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "catalog/scan_settings.h"
+#include "document/label_copy.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "shell/view_state.h"

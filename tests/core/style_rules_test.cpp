@@ -7,7 +7,7 @@
 #include <cstring>
 #include <tuple>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/chooser_values.h"
 #include "document/program_settings.h"
 #include "document/settings.h"

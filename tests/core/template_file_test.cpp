@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/body_file.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "document/template_file.h"
 #include "tests/samples/sample_labels.h"

@@ -10,7 +10,7 @@
 #include "catalog/zipinfo.h"
 #include "document/look.h"
 #include "render/label_font.h"
-#include "render/page_number.h"
+#include "render/page_rects.h"
 #include "render/text_layout.h"
 #include "tests/core/report_recorder.h"
 

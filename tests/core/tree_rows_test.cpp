@@ -7,7 +7,7 @@
 #include <string>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "catalog/tree_rows.h"
 #include "tests/support/catalog_dump.h"
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "base/window_positions.h"
 #include "document/settings_bounds.h"
 #include "editions/profile.h"
 #include "shell/window_size.h"

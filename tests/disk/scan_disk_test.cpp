@@ -19,7 +19,7 @@
 #include "catalog/read_disk.h"
 #include "catalog/scan_settings.h"
 #include "catalog/scanner.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
 #include "editions/edition.h"

@@ -11,7 +11,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/fold_paths.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 namespace {
 

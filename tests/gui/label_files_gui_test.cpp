@@ -10,7 +10,8 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"
 #include "render/label_geometry.h"

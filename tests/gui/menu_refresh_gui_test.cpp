@@ -10,6 +10,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"

@@ -6,6 +6,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "editions/edition.h"
 #include "render/page_origin.h"

@@ -12,7 +12,8 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
-#include "document/image_path.h"
+#include "document/insert_picture.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "document/win32/font_desc_win32.h"
 #include "editions/edition.h"

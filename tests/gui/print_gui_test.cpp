@@ -16,7 +16,7 @@
 #include "document/program_settings.h"
 #include "editions/edition.h"
 #include "editions/print_ids.h"
-#include "render/geometry_settings.h"
+#include "render/label_geometry.h"
 #include "shell/view_state.h"
 #include "shell/win32/page_painter.h"
 #include "shell/win32/print_command.h"

@@ -15,7 +15,8 @@
 
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "document/program_settings.h"
 #include "editions/edition.h"

@@ -5,7 +5,8 @@
 #include <cstring>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "document/packed_bitmap.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "document/placed_object.h"
 
 namespace fixture {

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
+#include "document/label_copy.h"
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
 #include "tests/samples/page_bitmap.h"

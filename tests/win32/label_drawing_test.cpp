@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "catalog/labels.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "editions/edition.h"
 #include "render/label_geometry.h"
 #include "render/page_origin.h"
@@ -159,7 +159,7 @@ TEST_F(FontHeights, MeasuredOnThePrinterAndFallingBackToTheDefaultPrinter) {
     CopyField(g_settings.Printer.name, "Gone Printer");
     CopyField(g_settings.Printer.driver, "nodriver");
     CopyField(g_settings.Printer.port, "nowhere");
-    MeasureMainFontHeights();
+    MeasureMainFontHeights(&g_settings.Printer);
     EXPECT_GT(label.FontHeight, 11);
     EXPECT_LT(label.FontHeight, 16);
     EXPECT_EQ(label.CommFontHeight, label.FontHeight);

@@ -13,6 +13,7 @@
 
 #include "catalog/catalog_ops.h"
 #include "document/body_file.h"
+#include "document/label_copy.h"
 #include "document/win32/label_file_io_win32.h"
 #include "render/label_geometry.h"
 #include "tests/samples/page_bitmap.h"

@@ -13,7 +13,8 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "document/object_list.h"
 #include "render/catalog_geometry.h"
 #include "render/label_geometry.h"

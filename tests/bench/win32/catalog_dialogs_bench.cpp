@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 #include "catalog/win32/catalog_dialogs_win32.h"
 #include "editions/dialog_ids.h"
 #include "tests/bench/bench_tree.h"

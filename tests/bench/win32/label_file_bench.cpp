@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "document/label_copy.h"
 #include "document/win32/label_file_io_win32.h"
 #include "tests/bench/label_file_bench_label.h"
 

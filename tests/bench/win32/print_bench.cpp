@@ -22,7 +22,8 @@
 #include <vector>
 
 #include "catalog/catalog_ops.h"
-#include "catalog/text_field.h"
+#include "base/text_field.h"
+#include "document/label_copy.h"
 #include "render/label_geometry.h"
 #include "render/layout_cache.h"
 #include "render/page_flow.h"

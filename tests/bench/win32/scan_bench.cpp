@@ -23,6 +23,7 @@
 #include "catalog/scanner.h"
 #include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
+#include "document/label_copy.h"
 #include "document/program_settings.h"
 #include "editions/command_ids.h"
 #include "shell/win32/dispatch.h"

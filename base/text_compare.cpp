@@ -1,4 +1,4 @@
-#include "catalog/text_compare.h"
+#include "base/text_compare.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
 // Where every dialog of the program opens: where the user last left it
-// (its window key's remembered position in g_settings), pulled onto the
-// screen, or centred over its parent when it has none.
+// (its window key's remembered position, base/window_positions.h), pulled
+// onto the screen, or centred over its parent when it has none.
 #pragma once
 #include <windows.h>
 
-#include "document/program_settings.h"
+#include "base/window_positions.h"
 
 // First thing at WM_INITDIALOG, before any control is filled: filling an
 // edit notifies, and a notification stores the position.

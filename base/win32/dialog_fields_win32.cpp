@@ -1,4 +1,4 @@
-#include "document/win32/dialog_fields_win32.h"
+#include "base/win32/dialog_fields_win32.h"
 
 #include <vector>
 

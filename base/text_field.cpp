@@ -1,4 +1,4 @@
-#include "catalog/text_field.h"
+#include "base/text_field.h"
 
 void CopyText(char* dest, size_t size, const char* src) {
     if (size == 0) return;

@@ -1,15 +1,13 @@
-#include "document/win32/dialog_position_win32.h"
-
-#include "document/settings_bounds.h"
+#include "base/win32/dialog_position_win32.h"
 
 void PlaceDialog(HWND dialog, WindowKey key) {
-    ScreenPosition& saved = g_settings.Windows[key];
+    ScreenPosition* saved = WindowPosition(key);
     RECT box;
     GetWindowRect(dialog, &box);
-    if (saved.x != 0 && saved.y != 0) {
-        saved.x = ClampSavedPosition(saved.x, GetSystemMetrics(SM_CXSCREEN));
-        saved.y = ClampSavedPosition(saved.y, GetSystemMetrics(SM_CYSCREEN));
-        SetWindowPos(dialog, nullptr, saved.x, saved.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (saved && saved->x != 0 && saved->y != 0) {
+        saved->x = ClampSavedPosition(saved->x, GetSystemMetrics(SM_CXSCREEN));
+        saved->y = ClampSavedPosition(saved->y, GetSystemMetrics(SM_CYSCREEN));
+        SetWindowPos(dialog, nullptr, saved->x, saved->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     HWND parent = GetParent(dialog);
@@ -21,7 +19,8 @@ void PlaceDialog(HWND dialog, WindowKey key) {
 }
 
 void TrackDialogPosition(HWND dialog, WindowKey key) {
+    ScreenPosition* saved = WindowPosition(key);
     RECT box;
-    if (!GetWindowRect(dialog, &box)) return;
-    g_settings.Windows[key] = {box.left, box.top};
+    if (!saved || !GetWindowRect(dialog, &box)) return;
+    *saved = {box.left, box.top};
 }

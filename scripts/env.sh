@@ -8,7 +8,10 @@ export WINEPREFIX="$BUILD_DIR/wineprefix"
 SMALL_WINEPREFIX="$BUILD_DIR/wineprefix-small"
 export WINEARCH=win32
 export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# No debugger for a crash: winedbg --auto ends a crashed program with exit
+# code 0, which would read as success; without it the exit code is the
+# exception's.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winedbg.exe=d"
 # The prefix of the main job that scripts/run does without a display: its
 # own settings and programs, never those of the interactive prefix or the
 # tests.

@@ -28,5 +28,6 @@ std::string AnsiFromUtf8(const std::string& utf8);
 // there was such a byte.
 bool DecodeUtf8(const std::string& text, std::u32string* points);
 
-// The CRC-32 of ZIP (and ARJ) headers.
+// The CRC-32 that ZIP uses (the Unicode Path field checks the stored name
+// with it).
 uint32_t Crc32(const void* data, size_t size);

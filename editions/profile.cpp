@@ -1,5 +1,8 @@
 #include "editions/profile.h"
 
+#include <cstring>
+#include <initializer_list>
+
 const EditionProfile kKestrinProfile = {
     EDITION_KESTRIN,
     "Kestrin",
@@ -115,4 +118,10 @@ const EditionProfile& ProfileFor(EditionId id) {
     case EDITION_WIMBROOK: return kWimbrookProfile;
     default: return kKestrinProfile;
     }
+}
+
+const EditionProfile* ProfileNamed(const char* name) {
+    for (const EditionProfile* p : {&kKestrinProfile, &kDovantelProfile, &kWimbrookProfile})
+        if (std::strcmp(name, p->name) == 0) return p;
+    return nullptr;
 }

@@ -54,3 +54,5 @@ extern const EditionProfile kDovantelProfile;
 extern const EditionProfile kWimbrookProfile;
 
 const EditionProfile& ProfileFor(EditionId id);
+// The edition of that name ("Kestrin", ...); null for none.
+const EditionProfile* ProfileNamed(const char* name);

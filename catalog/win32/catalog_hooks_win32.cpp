@@ -10,6 +10,7 @@
 #include "catalog/listing.h"
 #include "base/text_field.h"
 #include "catalog/zip_names.h"
+#include "base/win32/ansi_text_win32.h"
 
 namespace {
 
@@ -41,22 +42,6 @@ int SystemFindNext(void* listing, ListingRecord* record) {
 void SystemFindClose(void* listing) { FindClose(static_cast<HANDLE>(listing)); }
 
 const ListingSource kSystemListing = {SystemFindFirst, SystemFindNext, SystemFindClose};
-
-// Through UTF-16 into the ANSI code page, with "?" for what it lacks (no
-// look-alike letters), as the listing's names come.
-std::string SystemAnsiFromUtf8(const std::string& utf8) {
-    if (utf8.empty() || GetACP() == CP_UTF8) return utf8;
-    int length = static_cast<int>(utf8.size());
-    int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-    if (wideLength <= 0) return std::string();
-    std::wstring wide(static_cast<size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, &wide[0], wideLength);
-    int ansiLength = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr, 0, "?", nullptr);
-    if (ansiLength <= 0) return std::string();
-    std::string ansi(static_cast<size_t>(ansiLength), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, &ansi[0], ansiLength, "?", nullptr);
-    return ansi;
-}
 
 bool VolumeSpace(const char* root, uint64_t* totalBytes, uint64_t* freeBytes) {
     ULARGE_INTEGER available, total, totalFree;

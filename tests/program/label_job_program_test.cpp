@@ -111,9 +111,7 @@ TEST_P(LabelJobTest, AFolderBecomesASavedLabelAndAPrintedPdf) {
     EXPECT_EQ(pdf.find("/Rotate 90") != std::string::npos, c.landscape);
 
     // The saved body, opened again and saved again, is the same file.
-    const EditionProfile* edition = nullptr;
-    for (EditionId id : {EDITION_KESTRIN, EDITION_DOVANTEL, EDITION_WIMBROOK})
-        if (std::string(ProfileFor(id).name) == c.edition) edition = &ProfileFor(id);
+    const EditionProfile* edition = ProfileNamed(c.edition);
     std::string body, again, againPath = out.path() + "/again" + edition->bodyExt;
     std::string windowsBody, windowsAgain;
     ASSERT_TRUE(ReadWholeFile(r.bodyPath, &body));

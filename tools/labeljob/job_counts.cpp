@@ -45,7 +45,6 @@ bool CountSavedBody(const std::string& bytes, const EditionProfile& edition, con
     counts->sheets = static_cast<int>(plan.size());
     counts->pages = 0;
     for (const PrintSheet& sheet : plan) counts->pages += static_cast<int>(sheet.pieces.size());
-    FreeLayoutCache(&label.Layout);
     FreeScratchLabel(&label);
     return true;
 }

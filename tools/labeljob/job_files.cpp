@@ -38,14 +38,6 @@ bool AnsiWindowsPath(const std::string& path, std::string* ansi) {
     return !lossy;
 }
 
-std::string AnsiLossy(const std::string& utf8) {
-    std::wstring wide = Wide(utf8);
-    int n = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0, "?", nullptr);
-    std::vector<char> out(static_cast<size_t>(n > 0 ? n : 1), '\0');
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, out.data(), n, "?", nullptr);
-    return out.data();
-}
-
 namespace {
 
 DWORD Attributes(const std::string& path) { return GetFileAttributesW(WindowsPathW(path).c_str()); }

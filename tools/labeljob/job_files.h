@@ -18,9 +18,6 @@ std::wstring WindowsPathW(const std::string& path);
 // some of it.
 bool AnsiWindowsPath(const std::string& path, std::string* ansi);
 
-// The same name in the ANSI code page, characters it lacks as "?".
-std::string AnsiLossy(const std::string& utf8);
-
 bool IsFolder(const std::string& path);
 bool IsFile(const std::string& path);
 // Whether the folder's list can be read (an unreadable folder has one but

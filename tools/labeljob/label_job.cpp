@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "base/win32/ansi_text_win32.h"
 #include "document/settings_store.h"
 #include "editions/command_ids.h"
 #include "editions/dialog_ids.h"
@@ -32,12 +33,6 @@ constexpr int kCloseMs = 30000;
 constexpr int kAbandonMs = 10000;
 
 using Clock = std::chrono::steady_clock;
-
-const EditionProfile* ProfileNamed(const std::string& name) {
-    for (const EditionProfile* p : {&kKestrinProfile, &kDovantelProfile, &kWimbrookProfile})
-        if (name == p->name) return p;
-    return nullptr;
-}
 
 int LevelCommand(const std::string& levels) {
     static const char* const kNames[] = {"0", "1", "2", "3", "4", "all"};
@@ -257,7 +252,7 @@ class Job {
         wchar_t label[MAX_PATH + 1] = L"";
         if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
             return true;
-        std::string name = AnsiLossy(LastPathPart(o_.disk)).substr(0, 63);
+        std::string name = SystemAnsiFromUtf8(LastPathPart(o_.disk)).substr(0, 63);
         DialogAnswer typeName = {std::string(e_.name) + " Label *", [name](HWND dialog, std::string* failure) {
                                      if (SetFieldText(dialog, IDC_SPINE_TEXT, name) && PressButton(dialog, IDOK))
                                          return true;
@@ -374,7 +369,7 @@ std::string OutputPath(const JobOptions& options, const std::string& extension) 
 }
 
 bool CheckJobOptions(const JobOptions& o, std::string* message) {
-    const EditionProfile* edition = ProfileNamed(o.edition);
+    const EditionProfile* edition = ProfileNamed(o.edition.c_str());
     if (!edition) {
         *message = "no edition named \"" + o.edition + "\" (Kestrin, Dovantel or Wimbrook)";
         return false;
@@ -434,7 +429,7 @@ JobResult RunLabelJob(const JobOptions& options) {
         bad.message = message;
         return bad;
     }
-    return Job(options, *ProfileNamed(options.edition)).Run();
+    return Job(options, *ProfileNamed(options.edition.c_str())).Run();
 }
 
 std::string SummaryLine(const JobOptions& options, const JobResult& r) {

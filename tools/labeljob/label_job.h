@@ -43,7 +43,7 @@ struct JobResult {
     std::vector<JobStep> steps;        // the time of each step
     std::vector<std::string> written;  // Unix paths, in the order written
     JobCounts counts;
-    std::string bodyPath, pdfPath, picturePath;  // Unix paths (the picture as a BMP)
+    std::string bodyPath, pdfPath, picturePath;  // Unix paths
 };
 
 // Checks the options against the files they name; the message says what

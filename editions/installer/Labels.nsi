@@ -134,6 +134,7 @@ Function un.RemoveInstallPath
       DeleteINISec $R0 "Install"
     ${EndIf}
     FlushINI $R0
+    ClearErrors
     FileOpen $R1 $R0 r
     ${IfNot} ${Errors}
       FileSeek $R1 0 END $0

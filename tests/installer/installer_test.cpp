@@ -49,6 +49,17 @@ std::string IniValue(const EditionProfile* e, const char* section, const char* k
     return text;
 }
 
+// A whole section of an edition's INI file, its lines joined by newlines.
+std::string IniSection(const EditionProfile* e, const char* section) {
+    std::vector<char> text(32768);
+    DWORD length = GetPrivateProfileSectionA(section, text.data(), static_cast<DWORD>(text.size()),
+                                             EditionIniPath(e->name).c_str());
+    std::string lines(text.data(), length);
+    for (char& c : lines)
+        if (c == '\0') c = '\n';
+    return lines;
+}
+
 // Runs a program of the prefix with its arguments and waits for its exit.
 DWORD RunAndWait(const std::string& commandLine) {
     std::vector<char> buffer(commandLine.begin(), commandLine.end());
@@ -124,16 +135,20 @@ TEST(Installer, InstalledProgramsStart) {
 }
 
 TEST(Installer, UninstallRemovesWhatItAddedAndLeavesTheRest) {
+    std::vector<std::string> settings;
+    for (const EditionProfile* e : kEditions) settings.push_back(IniSection(e, "tlm5"));
     ASSERT_EQ(RunAndWait("\"" + InstallFolder() + "\\uninstall.exe\" /S"), 0u);
     // The uninstaller runs on as a copy of itself and ends with the entry.
     EXPECT_TRUE(WaitFor([] { return MachineValue(kUninstallKey, "DisplayName") == "(none)"; }, 60000));
     EXPECT_FALSE(Exists(InstallFolder()));
     EXPECT_FALSE(Exists(Folder(CSIDL_COMMON_PROGRAMS) + "\\Labels"));
-    for (const EditionProfile* e : kEditions) {
+    for (size_t i = 0; i < settings.size(); ++i) {
+        const EditionProfile* e = kEditions[i];
         EXPECT_EQ(MachineValue(std::string("Software\\Classes\\") + e->labelTypeId), "(none)");
         EXPECT_EQ(MachineValue(std::string("Software\\Classes\\") + e->bodyExt), "(none)");
         EXPECT_EQ(IniValue(e, "Install", "InstallPath"), "(none)");
-        EXPECT_EQ(IniValue(e, "tlm5", "Drive"), "67");
+        EXPECT_NE(settings[i].find("Drive=67"), std::string::npos) << e->name;
+        EXPECT_EQ(IniSection(e, "tlm5"), settings[i]) << e->name;
     }
 }
 

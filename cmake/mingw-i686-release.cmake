@@ -1,19 +1,14 @@
 # Cross toolchain of the shipped programs: 32-bit Windows with the win32
 # thread model of mingw-w64 (the plain compiler names; Debian's default
-# alternative). The posix model's runtime, libwinpthread, imports what
-# Windows XP lacks (GetTickCount64); the programs start no threads.
-# GoogleTest, which needs std::mutex, is not built with it.
-set(CMAKE_SYSTEM_NAME Windows)
+# alternative) instead of the posix one. The posix model's runtime,
+# libwinpthread, imports what Windows XP lacks (GetTickCount64); the
+# programs start no threads. GoogleTest, which needs std::mutex, is not
+# built with it.
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
 set(CMAKE_C_COMPILER   ${TOOLCHAIN_PREFIX}-gcc)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
-set(CMAKE_RC_COMPILER  ${TOOLCHAIN_PREFIX}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # The plain names follow an alternative that may point at the posix model.
 foreach(compiler ${CMAKE_C_COMPILER} ${CMAKE_CXX_COMPILER})
   execute_process(COMMAND ${compiler} -v ERROR_VARIABLE about OUTPUT_QUIET RESULT_VARIABLE failed)

@@ -76,6 +76,9 @@ DWORD RunAndWait(const std::string& commandLine) {
     return code;
 }
 
+// The version the installer's name carries: "Labels-<version>-setup.exe".
+std::string g_version;
+
 // The installer in LABEL_DIST (the Unix path of build/dist), installed once.
 class SilentInstall : public testing::Environment {
 public:
@@ -87,6 +90,8 @@ public:
         HANDLE search = FindFirstFileA((folder + "\\Labels-*-setup.exe").c_str(), &found);
         ASSERT_NE(search, INVALID_HANDLE_VALUE) << "no Labels-<version>-setup.exe in " << folder;
         FindClose(search);
+        std::string name = found.cFileName;
+        g_version = name.substr(7, name.size() - 7 - 10);
         ASSERT_EQ(RunAndWait("\"" + folder + "\\" + found.cFileName + "\" /S"), 0u);
         // The drive of a first start, so that no drive dialog opens; also the
         // section the uninstaller must leave.
@@ -102,7 +107,8 @@ TEST(Installer, PutsTheProgramsShortcutsAndEntryInPlace) {
         EXPECT_TRUE(Exists(Shortcut(e))) << e->name;
     }
     EXPECT_TRUE(Exists(InstallFolder() + "\\README.txt"));
-    EXPECT_EQ(MachineValue(kUninstallKey, "DisplayName"), "Kestrin, Dovantel and Wimbrook");
+    EXPECT_EQ(MachineValue(kUninstallKey, "DisplayName"), "Kestrin, Dovantel and Wimbrook " + g_version);
+    EXPECT_EQ(MachineValue(kUninstallKey, "DisplayVersion"), g_version);
     EXPECT_EQ(MachineValue(kUninstallKey, "UninstallString"), "\"" + InstallFolder() + "\\uninstall.exe\"");
 }
 

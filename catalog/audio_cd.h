@@ -9,7 +9,7 @@
 // is cut to 99; a disc or track length that is not "m:s:f" leaves 0 minutes
 // or an empty time. No value that was not read reaches the catalog.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Every command goes through this seam: the Win32 glue calls mciSendString,
 // tests answer the command strings.

@@ -4,7 +4,7 @@
 #pragma once
 #include <cstddef>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Frees every child list below the list (depth first), then its entries
 // array; the count becomes 0.

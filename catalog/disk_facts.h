@@ -4,7 +4,7 @@
 #pragma once
 #include <cstdint>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 struct DiskQueries {
     // Total and free bytes of the volume with the root path ("C:\"); false

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 struct EntryFields {
     std::string name;

@@ -4,6 +4,6 @@
 // name (compared without regard to case). New folders go to the end of
 // their list and are folded in turn, so a/b/c.txt becomes a, b, c.txt.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 void FoldArchivePaths(ZIPINFO* label);

@@ -1,7 +1,7 @@
 // The label records, owned for the whole run: one in Kestrin and Dovantel,
 // nine in Wimbrook (the labels of one sheet). Exactly one is current.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 constexpr int kMaxLabels = 9;
 

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstddef>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Room for the longest expansion of a 255-character comment (25 times
 // "%longdate%" of 63 characters and 5 more: 1580) with margin; every value

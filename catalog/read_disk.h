@@ -4,8 +4,8 @@
 // first; only a drive without one is scanned. Sorting, the empty-disk
 // warning and templates belong to the command around it.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // The drive Read Disk reads: the chosen one, C when none is set.
 char DriveToRead();

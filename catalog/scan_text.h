@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // A file's size: "%d" below 1024 bytes, "%dK" below 1048576, else "%0.1fM".
 void SizeText(uint32_t size, char (&comment)[16]);

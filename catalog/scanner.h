@@ -6,8 +6,8 @@
 // disk facts. The scan settings come from g_scan.
 #pragma once
 #include "catalog/archive_reader.h"
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // Deepest folder level read: "All Levels".
 constexpr int kAllLevels = 15;

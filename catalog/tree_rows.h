@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 struct TreeRow {
     ZIPINFO* list;

@@ -10,7 +10,7 @@
 #include "document/look_section.h"
 #include "document/object_list.h"
 #include "document/object_record_io.h"
-#include "document/packed_bitmap.h"
+#include "record/packed_bitmap.h"
 #include "render/layout_cache.h"
 
 namespace {

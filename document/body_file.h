@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Bodies beyond this size are refused unread: 100,000 entries and a few
 // large pictures take a fraction of it.

@@ -4,8 +4,8 @@
 #pragma once
 #include <string>
 
-#include "catalog/zipinfo.h"
 #include "document/label_text.h"
+#include "record/zipinfo.h"
 
 // Folders nest at most this deep in a body: deeper than any scan with
 // archive members folded into folders reaches, shallow enough for the

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 // The sizes the font chooser offers, in points.
 constexpr int kMinChooserPoints = 2;

@@ -1,8 +1,8 @@
 // Placing a picture file on the label, once the user has chosen it, and
 // the folder the next choice starts in.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "document/object_ops.h"
+#include "record/zipinfo.h"
 
 // Remembers the file's folder as "ImagePath", loads the picture and puts it
 // at the head of the list above the label on the current page, selected

@@ -14,8 +14,8 @@ extern "C" {
 }
 
 #include "base/little_endian.h"
-#include "document/packed_bitmap.h"
 #include "document/picture_loader.h"
+#include "record/packed_bitmap.h"
 
 namespace {
 

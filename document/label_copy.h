@@ -4,7 +4,7 @@
 // owns what it gets (nothing is shared with the source) and lays itself
 // out again.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Frees the catalog tree, placed objects, extension styles and layout cache;
 // zeroes the counts and space figures, empties VolumeName and sets both

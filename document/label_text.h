@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 struct LineReader {
     const char* data;

@@ -3,8 +3,8 @@
 #pragma once
 #include "catalog/comment_entry.h"
 #include "catalog/scan_settings.h"
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_font.h"
 
 constexpr ColorRef kWhite = 0xFFFFFF;

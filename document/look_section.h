@@ -5,8 +5,8 @@
 #pragma once
 #include <string>
 
-#include "catalog/zipinfo.h"
 #include "document/label_text.h"
+#include "record/zipinfo.h"
 
 // Versions written by this program: bodies 41, templates 40.
 constexpr int kBodyVersion = 41;

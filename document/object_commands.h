@@ -3,8 +3,8 @@
 // operations that open a dialog (text, font and colour) are not here; the
 // shell maps its command numbers onto these.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "document/object_ops.h"
+#include "record/zipinfo.h"
 
 enum ObjectOp {
     OBJ_COPY,             // any object

@@ -2,7 +2,7 @@
 // insertion and removal; element 0 is the selected object when one is, and
 // the label's SelectionKind says which kind it is.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 enum SelectionKind { SELECTED_NOTHING = 0, SELECTED_PICTURE = 1, SELECTED_STRING = 2 };
 

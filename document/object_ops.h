@@ -2,8 +2,8 @@
 // page, scaling a picture by a factor or to the body or the page, the
 // largest size at the picture's aspect, duplicating and deleting.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // The page geometry the operations work against.
 struct PlacementContext {

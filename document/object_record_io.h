@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/placed_object.h"
+#include "record/placed_object.h"
 
 constexpr size_t kObjectRecordSize = 8308;
 

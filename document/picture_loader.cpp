@@ -8,7 +8,7 @@
 
 #include "base/text_compare.h"
 #include "base/text_field.h"
-#include "document/packed_bitmap.h"
+#include "record/packed_bitmap.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 #include <cstdio>
 
-#include "document/placed_object.h"
+#include "record/placed_object.h"
 
 // Whether the path goes to the JPEG decoder: its upper-case form contains
 // ".JPG" anywhere.

@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "base/window_positions.h"
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 #include "render/print_setup.h"
 #include "render/printer_names.h"
 

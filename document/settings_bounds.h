@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "catalog/scan_choices.h"  // kMaxExcludePatterns
-#include "catalog/zipinfo.h"
-#include "document/font_desc.h"
 #include "editions/profile.h"
+#include "record/font_desc.h"
+#include "record/zipinfo.h"
 #include "render/print_setup.h"  // kMaxPlacement, kMaxSideMargin
 
 // Heights and widths beyond this many units are nonsense in a file (ten

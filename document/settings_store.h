@@ -6,7 +6,7 @@
 #pragma once
 #include <cstdint>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 // How a stored value is converted. Integers are always written as signed
 // decimal text.

@@ -10,10 +10,10 @@
 #include <cstdint>
 
 #include "catalog/scan_settings.h"
-#include "catalog/zipinfo.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // What a walk of the table fills or writes: the records of the program,
 // and the label record its per-label rows are on.

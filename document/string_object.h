@@ -2,8 +2,8 @@
 // insertion of a new string, auto-sizing the rectangle to the text, and
 // the string's field commands.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "document/object_ops.h"
+#include "record/zipinfo.h"
 #include "render/text_layout.h"
 
 // The settings of the next new string: filled from the label's spine font

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 constexpr int kFixedStyleRows = 4;
 constexpr int kExtensionChars = 7;

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "catalog/zipinfo.h"
 #include "document/body_file.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // Templates beyond this size are refused unread.
 constexpr size_t kMaxTemplateBytes = size_t(16) << 20;

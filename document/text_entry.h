@@ -3,8 +3,8 @@
 #pragma once
 #include <string>
 
-#include "catalog/zipinfo.h"
 #include "document/program_settings.h"
+#include "record/zipinfo.h"
 
 // A string's text as the dialog takes it: trailing CR LF pairs removed,
 // then leading ones; an empty text becomes a single blank. At most 8,191

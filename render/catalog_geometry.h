@@ -3,8 +3,8 @@
 // covered by placed objects that push text aside, and the number of
 // entries a page can hold.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 constexpr int kMaxColumns = 7;

@@ -8,8 +8,8 @@
 #pragma once
 #include <cstdint>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 #include "render/text_layout.h"
 

@@ -4,8 +4,8 @@
 #pragma once
 #include <cstdint>
 
-#include "document/font_desc.h"
 #include "editions/profile.h"
+#include "record/font_desc.h"
 
 // Style bits of LabelFont.
 enum LabelFontStyle { FONT_BOLD = 1, FONT_ITALIC = 2, FONT_UNDERLINE = 4, FONT_STRIKEOUT = 8 };

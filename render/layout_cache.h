@@ -2,7 +2,7 @@
 // one row per shown entry, with its depth, the ancestor mask that draws the
 // tree lines, the name length before the last dot and its extension style.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Levels the ancestor mask has bits for; deeper ancestors draw no bars.
 constexpr int kMaskLevels = 32;

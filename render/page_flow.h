@@ -2,8 +2,8 @@
 // page holds at true size, the first entry each page shows, and how many
 // booklet sheets a print job needs.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_geometry.h"
 
 // Entries the page holds at true size: its catalog body region (which the

@@ -2,7 +2,7 @@
 // how a string's alignments combine, and the pen of the page outline for
 // each "Border" style.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // The object's rectangle on the device: its left and top with width

@@ -8,8 +8,8 @@
 // that origin's (7, -6) is, so the label starts at the edition's offset
 // below the toolbar whatever its height.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // The label's base origin for a drawing origin.

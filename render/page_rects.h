@@ -5,8 +5,8 @@
 #pragma once
 #include <cstddef>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 LabelRect PageRectAt(const ZIPINFO& label, double scale);

@@ -9,8 +9,8 @@
 #pragma once
 #include <vector>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_geometry.h"
 #include "render/label_rect.h"
 

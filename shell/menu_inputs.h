@@ -1,6 +1,6 @@
 // The program's state as the menu rules see it.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "shell/menu_state.h"
 
 // From the view state, the scan settings, the program settings, the given

@@ -4,7 +4,7 @@
 #pragma once
 #include <string>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 enum DragModeCode { DRAG_NONE = 0, DRAG_MOVING = 1, DRAG_RESIZING = 2 };

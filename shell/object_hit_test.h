@@ -2,7 +2,7 @@
 // hits, and where the selection frame's handles lie. Points are in label
 // units of the page (y up) unless a name says logical.
 #pragma once
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // Handle codes of the selection frame.

@@ -3,8 +3,8 @@
 // the command a double click posts, and Wimbrook's sheet map. Points are
 // logical (window) units unless a name says label units.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // The spread of a page: the odd page e + 1 and the even page e + 2, where e

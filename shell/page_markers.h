@@ -2,8 +2,8 @@
 // there turns to (the page numbers the user sees: internal page minus 1).
 // Wimbrook has none.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 struct PageMarker {

@@ -3,8 +3,8 @@
 // the page's top-left corner, y up). A page drawn in the spread view is
 // half size, so one logical unit there is two label units.
 #pragma once
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // Whether pages are drawn at half size: the spread view of Kestrin and

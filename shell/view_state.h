@@ -3,9 +3,9 @@
 #pragma once
 #include <string>
 
-#include "catalog/zipinfo.h"
 #include "document/object_ops.h"
 #include "document/settings.h"
+#include "record/zipinfo.h"
 #include "render/label_geometry.h"
 
 struct ViewState {

@@ -5,7 +5,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // OK with an entry selected: *drive takes its letter. OK without a
 // selection changes nothing and answers false, as Cancel does.

@@ -7,7 +7,7 @@
 #include <windows.h>
 
 #include "catalog/tree_rows.h"
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 struct TreeList {
     HWND list = nullptr;

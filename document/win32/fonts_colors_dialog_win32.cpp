@@ -7,7 +7,7 @@
 #include "document/win32/apply_choice_win32.h"
 #include "base/win32/dialog_fields_win32.h"
 #include "base/win32/dialog_position_win32.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "document/win32/style_dialogs_win32.h"
 #include "editions/dialog_ids.h"
 #include "render/win32/font_heights_win32.h"

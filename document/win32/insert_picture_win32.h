@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "document/object_ops.h"
+#include "record/zipinfo.h"
 
 // Returns true when a picture was placed on the context's page (the label
 // is then modified).

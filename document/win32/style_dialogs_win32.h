@@ -6,8 +6,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "document/apply_target.h"
+#include "record/zipinfo.h"
 
 // Cancel gives the value back as it was when the chooser opened. The
 // chooser's Apply writes the value and applies it by the target.

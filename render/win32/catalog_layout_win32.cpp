@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/catalog_geometry.h"
 #include "render/catalog_layout.h"
 #include "render/label_geometry.h"

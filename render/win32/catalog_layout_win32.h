@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_geometry.h"
 
 // Lays out and draws the page's catalog at the scale (1.0 full size and

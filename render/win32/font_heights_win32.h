@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/printer_names.h"
 
 // Start-up: every label font still unset (height -1) gets its default,

@@ -3,8 +3,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // Fills the page rectangle with BkgndColor and, with paintSpine, the spine

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Draws page - 1 in black Arial 8 pt (4 pt in the spread view) at the
 // bottom right of the page; nothing on pages 1 and 2. The label mapping is

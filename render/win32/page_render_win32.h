@@ -10,8 +10,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_geometry.h"
 
 struct PageDrawing {

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "document/packed_bitmap.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/packed_bitmap.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/page_layers.h"
 #include "render/page_rects.h"
 #include "render/win32/text_output_win32.h"

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Draws the label's objects of the layer (-1 below, 0 on, 1 above the
 // label) on the page, from the last list element to element 0, clipped to

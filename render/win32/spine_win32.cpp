@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/text_compare.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/catalog_geometry.h"
 #include "render/label_font.h"
 #include "render/page_rects.h"

@@ -4,8 +4,8 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 
 // Draws the spines of the page at the label's LabelOrigin and the scale
 // (the label mapping is set at windowScale); nothing on pages without a

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/label_font.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 #include "render/label_rect.h"
 #include "render/text_layout.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // Every state of the menu bar and the toolbar; nothing before the bar is
 // assembled.

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/win32/page_render_win32.h"
 
 // The drawing of a page as this program shows it: its edition, the current

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "document/string_object.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/win32/mapping_win32.h"
 #include "render/win32/text_output_win32.h"
 #include "shell/view_state.h"

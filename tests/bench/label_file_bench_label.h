@@ -15,7 +15,7 @@
 #include "base/text_field.h"
 #include "document/body_file.h"
 #include "document/object_list.h"
-#include "document/packed_bitmap.h"
+#include "record/packed_bitmap.h"
 
 namespace bench_label {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "catalog/zipinfo.h"
 #include "document/look.h"
+#include "record/zipinfo.h"
 #include "render/label_font.h"
 #include "render/page_rects.h"
 #include "render/text_layout.h"

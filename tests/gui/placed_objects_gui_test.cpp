@@ -15,7 +15,7 @@
 #include "document/insert_picture.h"
 #include "document/label_copy.h"
 #include "document/object_list.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "editions/edition.h"
 #include "render/win32/mapping_win32.h"
 #include "editions/command_ids.h"

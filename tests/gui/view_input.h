@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // Settings every view test starts from: a drive is known (no drive prompt).

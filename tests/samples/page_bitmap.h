@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 #include "render/win32/page_render_win32.h"
 #include "tests/win32/canvas.h"
 

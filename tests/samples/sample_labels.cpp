@@ -8,7 +8,7 @@
 #include "base/text_field.h"
 #include "document/label_copy.h"
 #include "document/object_list.h"
-#include "document/packed_bitmap.h"
+#include "record/packed_bitmap.h"
 
 namespace {
 

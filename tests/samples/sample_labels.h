@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "catalog/zipinfo.h"
 #include "editions/profile.h"
+#include "record/zipinfo.h"
 #include "render/label_rect.h"
 
 // Label fonts in label units (hundredths of an inch): 8 pt is 11 units.

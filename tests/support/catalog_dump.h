@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 inline std::string DumpCatalog(const ZIPINFO* list) {
     std::string out;

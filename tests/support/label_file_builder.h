@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "base/text_field.h"
-#include "document/placed_object.h"
+#include "record/placed_object.h"
 
 namespace fixture {
 

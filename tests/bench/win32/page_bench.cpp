@@ -20,7 +20,7 @@
 #include "catalog/catalog_ops.h"
 #include "base/text_field.h"
 #include "document/label_copy.h"
-#include "document/win32/font_desc_win32.h"
+#include "record/win32/font_desc_win32.h"
 #include "render/catalog_geometry.h"
 #include "render/label_geometry.h"
 #include "render/layout_cache.h"

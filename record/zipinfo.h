@@ -5,8 +5,8 @@
 #pragma once
 #include <cstdint>
 
-#include "document/font_desc.h"
-#include "document/placed_object.h"
+#include "record/font_desc.h"
+#include "record/placed_object.h"
 
 struct ZIPINFO;
 

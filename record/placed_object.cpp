@@ -1,4 +1,4 @@
-#include "document/placed_object.h"
+#include "record/placed_object.h"
 
 #include <cstdlib>
 

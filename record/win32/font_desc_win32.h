@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 static_assert(sizeof(LOGFONTA) == sizeof(FontDesc), "FontDesc mirrors LOGFONTA");
 static_assert(offsetof(LOGFONTA, lfWidth) == offsetof(FontDesc, lfWidth), "LOGFONTA layout");

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "document/font_desc.h"
+#include "record/font_desc.h"
 
 enum ObjectType { OBJECT_PICTURE = 1, OBJECT_STRING = 2 };
 enum ObjectLayer { LAYER_BELOW = -1, LAYER_ON = 0, LAYER_ABOVE = 1 };

@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "document/placed_object.h"
+#include "record/placed_object.h"
 
 struct BitmapFacts {
     int32_t width;             // pixels

@@ -1,4 +1,4 @@
-#include "document/packed_bitmap.h"
+#include "record/packed_bitmap.h"
 
 #include "base/little_endian.h"
 

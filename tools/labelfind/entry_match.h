@@ -1,0 +1,31 @@
+// Which catalog entries a search finds: a wildcard over an entry's name or
+// its path inside the disk, optionally its comment, then its kind and its
+// stored size. Texts are bytes of the bodies' code page.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "catalog/zipinfo.h"
+
+// Whether the pattern covers the whole text: '*' any run of bytes ('\'
+// too), '?' one byte, any other byte itself with letters compared as the
+// programs compare names when they sort (base/text_compare.h).
+bool WildcardMatch(std::string_view pattern, std::string_view text);
+
+struct EntryFilter {
+    std::string pattern;     // in the code page; '\' between the parts of a path
+    bool wholePath = false;  // the pattern covers the path inside the disk, not the name
+    bool comments = false;   // a comment the pattern covers finds the entry too
+    bool files = true;
+    bool folders = true;
+    int64_t minSize = 0;
+    int64_t maxSize = INT64_MAX;
+};
+
+// Whether the filter finds the entry, whose path inside the disk (its
+// name the last part) is path.
+bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view path);
+
+// The entry's name: its field up to the terminator.
+std::string_view EntryName(const CatalogEntry& entry);

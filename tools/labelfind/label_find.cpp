@@ -1,0 +1,230 @@
+#include "tools/labelfind/label_find.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "base/text_compare.h"
+#include "catalog/catalog_ops.h"
+#include "document/body_file.h"
+#include "document/look_section.h"
+#include "tools/labelfind/code_page.h"
+#include "tools/labelfind/entry_match.h"
+#include "tools/labelfind/find_options.h"
+#include "tools/labelfind/match_output.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Search {
+  public:
+    Search(const FindOptions& options, const EntryFilter& filter, const FindSinks& sinks)
+        : o_(options), filter_(filter), sinks_(sinks) {}
+
+    // A path named on the command line: a folder is walked (a link to one
+    // too), anything else is read as a body whatever its name.
+    void Named(const std::string& text, const std::string& label) {
+        fs::path path = PathFromUtf8(text);
+        std::error_code ec;
+        fs::file_status status = fs::status(path, ec);
+        if (ec) return Failed(label, ec.message());
+        if (fs::is_directory(status))
+            Folder(path, label);
+        else
+            Body(path, label);
+    }
+
+    bool matched() const { return matched_; }
+    bool failed() const { return failed_; }
+
+  private:
+    void Failed(const std::string& label, const std::string& reason) {
+        sinks_.err(ForConsole("labelfind: " + (label.empty() ? "." : label) + ": " + reason + "\n"));
+        failed_ = true;
+    }
+
+    static std::string Join(const std::string& folder, const std::string& name) {
+        if (folder.empty()) return name;
+        char last = folder.back();
+        return last == '/' || last == static_cast<char>(fs::path::preferred_separator) ? folder + name
+               : folder + static_cast<char>(fs::path::preferred_separator) + name;
+    }
+
+    // Bodies in the folder and below, in name order. Links to folders are
+    // not followed, so that no link leads the walk round in a loop.
+    void Folder(const fs::path& folder, const std::string& label) {
+        std::error_code ec;
+        fs::directory_iterator it(folder, ec), end;
+        if (ec) return Failed(label, ec.message());
+        std::vector<fs::directory_entry> entries;
+        for (; it != end; it.increment(ec)) {
+            if (ec) break;
+            entries.push_back(*it);
+        }
+        if (ec) Failed(label, ec.message());
+        std::sort(entries.begin(), entries.end(),
+                  [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
+        for (const fs::directory_entry& entry : entries) {
+            std::string name = PathToUtf8(entry.path().filename());
+            std::string inner = Join(label, name);
+            std::error_code kindError;
+            fs::file_status own = entry.symlink_status(kindError);
+            if (kindError) {
+                Failed(inner, kindError.message());
+            } else if (fs::is_directory(own)) {
+                Folder(entry.path(), inner);
+            } else if (IsBodyFileName(name)) {
+                fs::file_status target = entry.status(kindError);
+                if (!fs::is_directory(target)) Body(entry.path(), inner);
+            }
+        }
+    }
+
+    bool ReadFile(const fs::path& path, const std::string& label) {
+        std::FILE* file = OpenForReading(path);
+        if (!file) {
+            Failed(label, std::strerror(errno));
+            return false;
+        }
+        // One buffer for every body: the memory a run takes is that of its
+        // largest body.
+        bytes_.clear();
+        char chunk[1 << 16];
+        size_t got = 0;
+        bool tooLarge = false;
+        while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+            if (bytes_.size() + got > kMaxBodyBytes) {
+                tooLarge = true;
+                break;
+            }
+            bytes_.append(chunk, got);
+        }
+        bool readError = std::ferror(file) != 0;
+        int error = errno;
+        std::fclose(file);
+        if (tooLarge) Failed(label, "larger than any label body");
+        if (readError) Failed(label, std::strerror(error));
+        return !tooLarge && !readError;
+    }
+
+    void Body(const fs::path& path, const std::string& label) {
+        if (!ReadFile(path, label)) return;
+        ZIPINFO body;
+        std::memset(&body, 0, sizeof body);
+        LabelFileStatus status = ReadBody(bytes_.data(), bytes_.size(), &body);
+        if (status != FILE_OK) {
+            Failed(label, status == FILE_BAD_VERSION ? "not a label body (no version line the programs read)"
+                          : status == FILE_NO_MEMORY ? "not enough memory to read it"
+                                                     : "damaged or cut short");
+            return;
+        }
+        found_ = FoundEntry();
+        found_.label = label;
+        found_.volume = NameToUtf8(std::string_view(body.VolumeName, FieldLength(body.VolumeName, 64)));
+        // Older bodies store no date: the reader gave them today's.
+        found_.dated = BodyFileVersion(bytes_.data(), bytes_.size()) >= kFirstDatedVersion;
+        if (found_.dated) found_.date = NameToUtf8(std::string_view(body.ShortDate, FieldLength(body.ShortDate, 64)));
+        count_ = 0;
+        std::string inside;
+        List(body, &inside);
+        if (o_.format == FORMAT_COUNT) sinks_.out(ForConsole(label + ":" + std::to_string(count_) + "\n"));
+        if (count_ > 0) matched_ = true;
+        FreeScratchLabel(&body);
+    }
+
+    void List(const ZIPINFO& list, std::string* path) {
+        for (int i = 0; i < list.NumEntries && list.Entries; ++i) {
+            const CatalogEntry& e = list.Entries[i];
+            size_t mark = path->size();
+            if (mark) *path += '\\';
+            std::string_view name = EntryName(e);
+            path->append(name.data(), name.size());
+            if (EntryMatches(filter_, e, *path)) Print(e, *path);
+            if (e.HasSubtree && e.Child) List(*e.Child, path);
+            path->resize(mark);
+        }
+    }
+
+    void Print(const CatalogEntry& e, const std::string& path) {
+        ++count_;
+        if (o_.format == FORMAT_COUNT) return;
+        found_.path = NameToUtf8(path);
+        found_.name = NameToUtf8(EntryName(e));
+        found_.size = e.Size;
+        found_.folder = ShownAsFolder(e);
+        found_.comment = NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)));
+        if (o_.format == FORMAT_JSON)
+            sinks_.out(JsonLine(found_));
+        else if (o_.format == FORMAT_CSV)
+            sinks_.out(CsvLine(found_));
+        else
+            sinks_.out(ForConsole(TextLine(found_)));
+    }
+
+    const FindOptions& o_;
+    const EntryFilter& filter_;
+    const FindSinks& sinks_;
+    std::string bytes_;
+    FoundEntry found_;
+    long count_ = 0;
+    bool matched_ = false;
+    bool failed_ = false;
+};
+
+}  // namespace
+
+bool IsBodyFileName(std::string_view name) {
+    if (name.size() < 4 || name[name.size() - 4] != '.') return false;
+    std::string extension(name.substr(name.size() - 3));
+    for (const char* known : {"ksb", "dvb", "wmb"})
+        if (CompareNoCase(extension.c_str(), known) == 0) return true;
+    return false;
+}
+
+FindStatus RunLabelFind(const std::vector<std::string>& args, const FindSinks& sinks) {
+    FindOptions options;
+    std::string error;
+    auto bad = [&](const std::string& why) {
+        sinks.err(ForConsole("labelfind: " + why + "\n" + kFindUsage));
+        return FIND_ERROR;
+    };
+    if (!ParseFindOptions(args, &options, &error)) return bad(error);
+    if (options.help) {
+        sinks.out(ForConsole(std::string(kFindUsage) + kFindHelp));
+        return FIND_MATCHED;
+    }
+    if (!SelectCodePage(options.codePage ? options.codePage : DefaultCodePage(), &error)) return bad(error);
+    EntryFilter filter;
+    std::string pattern = options.pattern;
+    if (options.wholePath) {
+        // Paths inside a disk start at its root and part with '\'.
+        std::replace(pattern.begin(), pattern.end(), '/', '\\');
+        size_t start = pattern.find_first_not_of('\\');
+        pattern.erase(0, start == std::string::npos ? pattern.size() : start);
+    }
+    if (!Utf8ToName(pattern, &filter.pattern))
+        return bad("the pattern holds characters that code page " +
+                   std::to_string(options.codePage ? options.codePage : DefaultCodePage()) + " has no letters for");
+    filter.wholePath = options.wholePath;
+    filter.comments = options.comments;
+    if (options.files || options.folders) {
+        filter.files = options.files;
+        filter.folders = options.folders;
+    }
+    filter.minSize = options.minSize;
+    filter.maxSize = options.maxSize;
+    if (options.format == FORMAT_JSON || options.format == FORMAT_CSV) UseBinaryOutput();
+    if (options.format == FORMAT_CSV) sinks.out(kCsvHeader);
+    Search search(options, filter, sinks);
+    if (options.paths.empty()) {
+        // The current folder, its bodies named as grep -r names them.
+        search.Named(".", "");
+    } else {
+        for (const std::string& path : options.paths) search.Named(path, path);
+    }
+    if (search.failed()) return FIND_ERROR;
+    return search.matched() ? FIND_MATCHED : FIND_NONE;
+}

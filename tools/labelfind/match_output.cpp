@@ -1,0 +1,93 @@
+#include "tools/labelfind/match_output.h"
+
+#include <cstdio>
+
+const char kCsvHeader[] = "label,volume,date,path,name,size,kind,comment\r\n";
+
+namespace {
+
+// The length of the UTF-8 character at the start of s, 0 when none starts
+// there (overlong forms and surrogates included).
+size_t Utf8Length(std::string_view s) {
+    auto byte = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    auto follows = [&](size_t i) { return i < s.size() && (byte(i) & 0xC0) == 0x80; };
+    unsigned char c = byte(0);
+    if (c < 0x80) return 1;
+    if (c >= 0xC2 && c <= 0xDF) return follows(1) ? 2 : 0;
+    if (c >= 0xE0 && c <= 0xEF) {
+        if (!follows(1) || !follows(2)) return 0;
+        if ((c == 0xE0 && byte(1) < 0xA0) || (c == 0xED && byte(1) >= 0xA0)) return 0;
+        return 3;
+    }
+    if (c >= 0xF0 && c <= 0xF4) {
+        if (!follows(1) || !follows(2) || !follows(3)) return 0;
+        if ((c == 0xF0 && byte(1) < 0x90) || (c == 0xF4 && byte(1) >= 0x90)) return 0;
+        return 4;
+    }
+    return 0;
+}
+
+std::string JsonString(std::string_view utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string CsvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+}  // namespace
+
+std::string ValidUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        size_t n = Utf8Length(bytes);
+        if (n == 0) {
+            out += "\xEF\xBF\xBD";
+            n = 1;
+        } else {
+            out.append(bytes.data(), n);
+        }
+        bytes.remove_prefix(n);
+    }
+    return out;
+}
+
+std::string TextLine(const FoundEntry& f) {
+    std::string line = f.label + ": " + f.volume + ": " + f.path;
+    line += f.folder ? "\\" : " (" + std::to_string(f.size) + " bytes)";
+    return line + "\n";
+}
+
+std::string JsonLine(const FoundEntry& f) {
+    return "{\"label\":" + JsonString(ValidUtf8(f.label)) + ",\"volume\":" + JsonString(f.volume) +
+           ",\"date\":" + (f.dated ? JsonString(f.date) : "null") + ",\"path\":" + JsonString(f.path) +
+           ",\"name\":" + JsonString(f.name) + ",\"size\":" + std::to_string(f.size) + ",\"kind\":\"" +
+           (f.folder ? "folder" : "file") + "\",\"comment\":" + JsonString(f.comment) + "}\n";
+}
+
+std::string CsvLine(const FoundEntry& f) {
+    return CsvField(ValidUtf8(f.label)) + "," + CsvField(f.volume) + "," + (f.dated ? CsvField(f.date) : "") + "," +
+           CsvField(f.path) + "," + CsvField(f.name) + "," + std::to_string(f.size) + "," +
+           (f.folder ? "folder" : "file") + "," + CsvField(f.comment) + "\r\n";
+}

@@ -18,6 +18,14 @@ std::string Utf8(const std::wstring& wide) {
     return out;
 }
 
+std::string Utf8FromAnsi(const std::string& ansi) {
+    if (ansi.empty()) return std::string();
+    int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()), &wide[0], n);
+    return Utf8(wide);
+}
+
 std::wstring WindowsPathW(const std::string& path) {
     std::wstring wide = Wide(path);
     if (wide.size() >= 2 && wide[1] == L':') return wide;

@@ -8,6 +8,8 @@
 
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
+// Text of the ANSI code page (the programs' own) in UTF-8.
+std::string Utf8FromAnsi(const std::string& ansi);
 
 // "Z:\home\me\x" for "/home/me/x"; a path that already names a drive
 // stays as it is.

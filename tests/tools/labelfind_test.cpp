@@ -101,14 +101,14 @@ TEST(LabelFind, KindsAndSizes) {
     EntryFilter folders;
     folders.pattern = "*";
     folders.files = false;
-    EXPECT_TRUE(EntryMatches(folders, dir, "old"));
-    EXPECT_TRUE(EntryMatches(folders, archive, "x.zip"));
-    EXPECT_FALSE(EntryMatches(folders, empty, "(Empty)"));
+    EXPECT_TRUE(EntryMatches(folders, dir, "old", "old"));
+    EXPECT_TRUE(EntryMatches(folders, archive, "x.zip", "x.zip"));
+    EXPECT_FALSE(EntryMatches(folders, empty, "(Empty)", "(Empty)"));
     EntryFilter sized;
     sized.pattern = "*";
     ASSERT_TRUE(ParseSize("3K", &sized.minSize) && ParseSize("3k", &sized.maxSize));
-    EXPECT_TRUE(EntryMatches(sized, file, "a"));
-    EXPECT_FALSE(EntryMatches(sized, archive, "x.zip"));
+    EXPECT_TRUE(EntryMatches(sized, file, "a", "a"));
+    EXPECT_FALSE(EntryMatches(sized, archive, "x.zip", "x.zip"));
     int64_t bytes = 0;
     EXPECT_TRUE(ParseSize("2M", &bytes) && bytes == 2 << 20);
     EXPECT_FALSE(ParseSize("1.5K", &bytes) || ParseSize("K", &bytes) || ParseSize("2KB", &bytes));
@@ -152,10 +152,13 @@ TEST(LabelFind, JsonAndCsvQuoting) {
     f.name = "say \"hi\", ok";
     f.size = 4294967295u;
     f.comment = "4G";
-    EXPECT_EQ(JsonLine(f), "{\"label\":\"shelf/a.KSB\",\"volume\":\"V\",\"date\":null,"
+    std::string json, csv;
+    PutJsonLine(f, &json);
+    PutCsvLine(f, &csv);
+    EXPECT_EQ(json, "{\"label\":\"shelf/a.KSB\",\"volume\":\"V\",\"date\":null,"
                            "\"path\":\"dir\\\\say \\\"hi\\\", ok\",\"name\":\"say \\\"hi\\\", ok\","
                            "\"size\":4294967295,\"kind\":\"file\",\"comment\":\"4G\"}\n");
-    EXPECT_EQ(CsvLine(f), "shelf/a.KSB,V,,\"dir\\say \"\"hi\"\", ok\",\"say \"\"hi\"\", ok\",4294967295,file,4G\r\n");
+    EXPECT_EQ(csv, "shelf/a.KSB,V,,\"dir\\say \"\"hi\"\", ok\",\"say \"\"hi\"\", ok\",4294967295,file,4G\r\n");
 }
 
 TEST(LabelFind, CodePageNamesPrintAsUtf8AndOldBodiesHaveNoDate) {

@@ -17,9 +17,9 @@ int DefaultCodePage();
 // reason when the platform has no such code page.
 bool SelectCodePage(int number, std::string* error);
 
-// Bytes of the code page in UTF-8; a byte that has no character there is
-// U+FFFD, never dropped.
-std::string NameToUtf8(std::string_view bytes);
+// Appends the bytes of the code page in UTF-8; a byte that has no
+// character there is U+FFFD, never dropped.
+void NameToUtf8(std::string_view bytes, std::string* out);
 
 // UTF-8 in the code page; false when it holds a character the code page
 // has none for.

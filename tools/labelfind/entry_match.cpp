@@ -3,39 +3,54 @@
 #include "base/text_compare.h"
 #include "catalog/catalog_ops.h"
 
-bool WildcardMatch(std::string_view pattern, std::string_view text) {
-    // One step back to the last star is enough: a later star covers
-    // whatever an earlier one would have had to take.
-    size_t p = 0, t = 0, star = std::string_view::npos, resume = 0;
-    while (t < text.size()) {
-        if (p < pattern.size() && pattern[p] == '*') {
-            star = p++;
-            resume = t;
-        } else if (p < pattern.size() &&
-                   (pattern[p] == '?' || FoldNameByte(static_cast<unsigned char>(pattern[p])) ==
-                                             FoldNameByte(static_cast<unsigned char>(text[t])))) {
-            ++p;
-            ++t;
-        } else if (star != std::string_view::npos) {
-            p = star + 1;
-            t = ++resume;
-        } else {
+namespace {
+
+// Whether the piece of the pattern (no stars in it) matches the text
+// there.
+bool PieceAt(const char* piece, size_t size, const char* text) {
+    for (size_t i = 0; i < size; ++i)
+        if (piece[i] != '?' &&
+            FoldNameByte(static_cast<unsigned char>(piece[i])) != FoldNameByte(static_cast<unsigned char>(text[i])))
             return false;
-        }
+    return true;
+}
+
+}  // namespace
+
+bool WildcardMatch(std::string_view pattern, std::string_view text) {
+    // The pieces between the stars: the first must begin the text, the
+    // last end it, and those between are taken where each is first found,
+    // which leaves the most room to the pieces after it.
+    const char* p = pattern.data();
+    const char* t = text.data();
+    size_t firstStar = pattern.find('*');
+    if (firstStar == std::string_view::npos) return pattern.size() == text.size() && PieceAt(p, text.size(), t);
+    size_t lastStar = pattern.rfind('*');
+    size_t tailSize = pattern.size() - lastStar - 1;
+    if (firstStar + tailSize > text.size() || !PieceAt(p, firstStar, t) ||
+        !PieceAt(p + lastStar + 1, tailSize, t + text.size() - tailSize))
+        return false;
+    size_t at = firstStar, end = text.size() - tailSize;
+    for (size_t start = firstStar + 1; start < lastStar;) {
+        size_t next = pattern.find('*', start), size = next - start;
+        while (at + size <= end && !PieceAt(p + start, size, t + at)) ++at;
+        if (at + size > end) return false;
+        at += size;
+        start = next + 1;
     }
-    while (p < pattern.size() && pattern[p] == '*') ++p;
-    return p == pattern.size();
+    return true;
 }
 
 std::string_view EntryName(const CatalogEntry& entry) {
     return std::string_view(entry.Name, static_cast<size_t>(FieldLength(entry.Name, sizeof entry.Name)));
 }
 
-bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view path) {
+bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path) {
     if (!(ShownAsFolder(entry) ? filter.folders : filter.files)) return false;
     if (entry.Size < filter.minSize || entry.Size > filter.maxSize) return false;
-    if (WildcardMatch(filter.pattern, filter.wholePath ? path : EntryName(entry))) return true;
+    if (WildcardMatch(filter.pattern, filter.wholePath ? path : name)) return true;
+    if (!filter.comments) return false;
     std::string_view comment(entry.EntryComment,
                              static_cast<size_t>(FieldLength(entry.EntryComment, sizeof entry.EntryComment)));
-    return filter.comments && WildcardMatch(filter.pattern, comment);
+    return WildcardMatch(filter.pattern, comment);
 }

@@ -23,9 +23,9 @@ struct EntryFilter {
     int64_t maxSize = INT64_MAX;
 };
 
-// Whether the filter finds the entry, whose path inside the disk (its
-// name the last part) is path.
-bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view path);
+// Whether the filter finds the entry, whose path inside the disk ends in
+// its name (EntryName).
+bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path);
 
 // The entry's name: its field up to the terminator.
 std::string_view EntryName(const CatalogEntry& entry);

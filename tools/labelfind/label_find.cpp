@@ -38,10 +38,19 @@ class Search {
     }
 
     bool matched() const { return matched_; }
+    void Finish() { Flush(); }
     bool failed() const { return failed_; }
 
   private:
+    // The matches go out in large pieces; everything printed so far goes
+    // before a message, so that it stands where it arose.
+    void Flush() {
+        if (!pending_.empty()) sinks_.out(pending_);
+        pending_.clear();
+    }
+
     void Failed(const std::string& label, const std::string& reason) {
+        Flush();
         sinks_.err(ForConsole("labelfind: " + (label.empty() ? "." : label) + ": " + reason + "\n"));
         failed_ = true;
     }
@@ -89,18 +98,19 @@ class Search {
             Failed(label, std::strerror(errno));
             return false;
         }
-        // One buffer for every body: the memory a run takes is that of its
-        // largest body.
-        bytes_.clear();
-        char chunk[1 << 16];
-        size_t got = 0;
+        // One buffer for every body, read into directly: the memory a run
+        // takes is that of its largest body.
+        used_ = 0;
         bool tooLarge = false;
-        while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-            if (bytes_.size() + got > kMaxBodyBytes) {
+        for (;;) {
+            if (bytes_.size() - used_ < (1 << 16)) bytes_.resize(bytes_.size() * 2 + (1 << 16));
+            size_t got = std::fread(bytes_.data() + used_, 1, bytes_.size() - used_, file);
+            if (got == 0) break;
+            used_ += got;
+            if (used_ > kMaxBodyBytes) {
                 tooLarge = true;
                 break;
             }
-            bytes_.append(chunk, got);
         }
         bool readError = std::ferror(file) != 0;
         int error = errno;
@@ -114,7 +124,7 @@ class Search {
         if (!ReadFile(path, label)) return;
         ZIPINFO body;
         std::memset(&body, 0, sizeof body);
-        LabelFileStatus status = ReadBody(bytes_.data(), bytes_.size(), &body);
+        LabelFileStatus status = ReadBody(bytes_.data(), used_, &body);
         if (status != FILE_OK) {
             Failed(label, status == FILE_BAD_VERSION ? "not a label body (no version line the programs read)"
                           : status == FILE_NO_MEMORY ? "not enough memory to read it"
@@ -123,14 +133,14 @@ class Search {
         }
         found_ = FoundEntry();
         found_.label = label;
-        found_.volume = NameToUtf8(std::string_view(body.VolumeName, FieldLength(body.VolumeName, 64)));
+        NameToUtf8(std::string_view(body.VolumeName, FieldLength(body.VolumeName, 64)), &found_.volume);
         // Older bodies store no date: the reader gave them today's.
-        found_.dated = BodyFileVersion(bytes_.data(), bytes_.size()) >= kFirstDatedVersion;
-        if (found_.dated) found_.date = NameToUtf8(std::string_view(body.ShortDate, FieldLength(body.ShortDate, 64)));
+        found_.dated = BodyFileVersion(bytes_.data(), used_) >= kFirstDatedVersion;
+        if (found_.dated) NameToUtf8(std::string_view(body.ShortDate, FieldLength(body.ShortDate, 64)), &found_.date);
         count_ = 0;
         std::string inside;
         List(body, &inside);
-        if (o_.format == FORMAT_COUNT) sinks_.out(ForConsole(label + ":" + std::to_string(count_) + "\n"));
+        if (o_.format == FORMAT_COUNT) pending_ += ForConsole(label + ":" + std::to_string(count_) + "\n");
         if (count_ > 0) matched_ = true;
         FreeScratchLabel(&body);
     }
@@ -142,33 +152,45 @@ class Search {
             if (mark) *path += '\\';
             std::string_view name = EntryName(e);
             path->append(name.data(), name.size());
-            if (EntryMatches(filter_, e, *path)) Print(e, *path);
+            if (EntryMatches(filter_, e, name, *path)) Print(e, name, *path);
             if (e.HasSubtree && e.Child) List(*e.Child, path);
             path->resize(mark);
         }
     }
 
-    void Print(const CatalogEntry& e, const std::string& path) {
+    void Print(const CatalogEntry& e, std::string_view name, const std::string& path) {
         ++count_;
         if (o_.format == FORMAT_COUNT) return;
-        found_.path = NameToUtf8(path);
-        found_.name = NameToUtf8(EntryName(e));
+        // The fields keep their memory from match to match.
+        for (std::string* field : {&found_.path, &found_.name, &found_.comment, &line_}) field->clear();
+        NameToUtf8(path, &found_.path);
+        NameToUtf8(name, &found_.name);
         found_.size = e.Size;
         found_.folder = ShownAsFolder(e);
-        found_.comment = NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)));
-        if (o_.format == FORMAT_JSON)
-            sinks_.out(JsonLine(found_));
-        else if (o_.format == FORMAT_CSV)
-            sinks_.out(CsvLine(found_));
-        else
-            sinks_.out(ForConsole(TextLine(found_)));
+        NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)), &found_.comment);
+        if (o_.format == FORMAT_JSON) {
+            PutJsonLine(found_, &pending_);
+        } else if (o_.format == FORMAT_CSV) {
+            PutCsvLine(found_, &pending_);
+        } else if (consoleConverts_) {
+            PutTextLine(found_, &line_);
+            pending_ += ForConsole(line_);
+        } else {
+            PutTextLine(found_, &pending_);
+        }
+        if (pending_.size() >= (1 << 16)) Flush();
     }
 
     const FindOptions& o_;
     const EntryFilter& filter_;
     const FindSinks& sinks_;
-    std::string bytes_;
+    std::vector<char> bytes_;
+    size_t used_ = 0;
     FoundEntry found_;
+    std::string line_;
+    std::string pending_;
+    // Whether readable text needs converting for the console at all.
+    bool consoleConverts_ = ForConsole("\xC3\xA9") != "\xC3\xA9";
     long count_ = 0;
     bool matched_ = false;
     bool failed_ = false;
@@ -225,6 +247,7 @@ FindStatus RunLabelFind(const std::vector<std::string>& args, const FindSinks& s
     } else {
         for (const std::string& path : options.paths) search.Named(path, path);
     }
+    search.Finish();
     if (search.failed()) return FIND_ERROR;
     return search.matched() ? FIND_MATCHED : FIND_NONE;
 }

@@ -1,5 +1,6 @@
 #include "tools/labelfind/match_output.h"
 
+#include <charconv>
 #include <cstdio>
 
 const char kCsvHeader[] = "label,volume,date,path,name,size,kind,comment\r\n";
@@ -27,32 +28,35 @@ size_t Utf8Length(std::string_view s) {
     return 0;
 }
 
-std::string JsonString(std::string_view utf8) {
-    std::string out = "\"";
+void PutJsonString(std::string_view utf8, std::string* out) {
+    *out += '"';
     for (char c : utf8) {
         unsigned char u = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
+            *out += '\\';
+            *out += c;
         } else if (u < 0x20) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04x", u);
-            out += escaped;
+            *out += escaped;
         } else {
-            out += c;
+            *out += c;
         }
     }
-    return out + "\"";
+    *out += '"';
 }
 
-std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"') out += '"';
-        out += c;
+void PutCsvField(std::string_view text, std::string* out) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out->append(text.data(), text.size());
+        return;
     }
-    return out + "\"";
+    *out += '"';
+    for (char c : text) {
+        if (c == '"') *out += '"';
+        *out += c;
+    }
+    *out += '"';
 }
 
 }  // namespace
@@ -73,21 +77,52 @@ std::string ValidUtf8(std::string_view bytes) {
     return out;
 }
 
-std::string TextLine(const FoundEntry& f) {
-    std::string line = f.label + ": " + f.volume + ": " + f.path;
-    line += f.folder ? "\\" : " (" + std::to_string(f.size) + " bytes)";
-    return line + "\n";
+void PutTextLine(const FoundEntry& f, std::string* out) {
+    *out += f.label;
+    *out += ": ";
+    *out += f.volume;
+    *out += ": ";
+    *out += f.path;
+    if (f.folder) {
+        *out += "\\\n";
+        return;
+    }
+    char number[16];
+    *out += " (";
+    out->append(number, static_cast<size_t>(std::to_chars(number, number + sizeof number, f.size).ptr - number));
+    *out += " bytes)\n";
 }
 
-std::string JsonLine(const FoundEntry& f) {
-    return "{\"label\":" + JsonString(ValidUtf8(f.label)) + ",\"volume\":" + JsonString(f.volume) +
-           ",\"date\":" + (f.dated ? JsonString(f.date) : "null") + ",\"path\":" + JsonString(f.path) +
-           ",\"name\":" + JsonString(f.name) + ",\"size\":" + std::to_string(f.size) + ",\"kind\":\"" +
-           (f.folder ? "folder" : "file") + "\",\"comment\":" + JsonString(f.comment) + "}\n";
+void PutJsonLine(const FoundEntry& f, std::string* out) {
+    *out += "{\"label\":";
+    PutJsonString(ValidUtf8(f.label), out);
+    *out += ",\"volume\":";
+    PutJsonString(f.volume, out);
+    *out += ",\"date\":";
+    if (f.dated)
+        PutJsonString(f.date, out);
+    else
+        *out += "null";
+    *out += ",\"path\":";
+    PutJsonString(f.path, out);
+    *out += ",\"name\":";
+    PutJsonString(f.name, out);
+    *out += ",\"size\":" + std::to_string(f.size) + ",\"kind\":\"" + (f.folder ? "folder" : "file") + "\",\"comment\":";
+    PutJsonString(f.comment, out);
+    *out += "}\n";
 }
 
-std::string CsvLine(const FoundEntry& f) {
-    return CsvField(ValidUtf8(f.label)) + "," + CsvField(f.volume) + "," + (f.dated ? CsvField(f.date) : "") + "," +
-           CsvField(f.path) + "," + CsvField(f.name) + "," + std::to_string(f.size) + "," +
-           (f.folder ? "folder" : "file") + "," + CsvField(f.comment) + "\r\n";
+void PutCsvLine(const FoundEntry& f, std::string* out) {
+    PutCsvField(ValidUtf8(f.label), out);
+    *out += ',';
+    PutCsvField(f.volume, out);
+    *out += ',';
+    if (f.dated) PutCsvField(f.date, out);
+    *out += ',';
+    PutCsvField(f.path, out);
+    *out += ',';
+    PutCsvField(f.name, out);
+    *out += "," + std::to_string(f.size) + "," + (f.folder ? "folder" : "file") + ",";
+    PutCsvField(f.comment, out);
+    *out += "\r\n";
 }

@@ -17,10 +17,11 @@ struct FoundEntry {
     std::string comment;  // the entry comment as stored
 };
 
-// "label: volume: path (size bytes)", a folder's path ending in '\'.
-std::string TextLine(const FoundEntry& found);
-std::string JsonLine(const FoundEntry& found);
-std::string CsvLine(const FoundEntry& found);
+// Each appends one line to *out. Text: "label: volume: path (size
+// bytes)", a folder's path ending in '\'.
+void PutTextLine(const FoundEntry& found, std::string* out);
+void PutJsonLine(const FoundEntry& found, std::string* out);
+void PutCsvLine(const FoundEntry& found, std::string* out);
 extern const char kCsvHeader[];
 
 // Bytes that are no UTF-8 (a native file name can be any) with U+FFFD for

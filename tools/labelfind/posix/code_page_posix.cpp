@@ -76,22 +76,27 @@ bool SelectCodePage(int number, std::string* error) {
     return true;
 }
 
-std::string NameToUtf8(std::string_view bytes) {
+void NameToUtf8(std::string_view bytes, std::string* out) {
     CodePageState& s = State();
     if (s.toUtf8 == reinterpret_cast<iconv_t>(-1)) {
         std::string ignored;
         SelectCodePage(DefaultCodePage(), &ignored);
     }
-    if (!s.singleByte) return Convert(s.toUtf8, bytes, nullptr);
-    std::string out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) < 0x80)
-            out += c;
-        else
-            out += s.table[static_cast<unsigned char>(c)];
+    if (!s.singleByte) {
+        *out += Convert(s.toUtf8, bytes, nullptr);
+        return;
     }
-    return out;
+    // Runs of ASCII, the same in every code page iconv offers here, go
+    // whole.
+    size_t run = 0;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) continue;
+        out->append(bytes.data() + run, i - run);
+        *out += s.table[c];
+        run = i + 1;
+    }
+    out->append(bytes.data() + run, bytes.size() - run);
 }
 
 bool Utf8ToName(std::string_view utf8, std::string* bytes) {

@@ -55,7 +55,7 @@ bool SelectCodePage(int number, std::string* error) {
     return true;
 }
 
-std::string NameToUtf8(std::string_view bytes) {
+void NameToUtf8(std::string_view bytes, std::string* out) {
     if (g_codePage == 0) {
         std::string ignored;
         SelectCodePage(DefaultCodePage(), &ignored);
@@ -68,7 +68,7 @@ std::string NameToUtf8(std::string_view bytes) {
         // cannot decode.
         wide = WideOf(bytes, g_codePage);
     }
-    return Utf8Of(wide);
+    *out += Utf8Of(wide);
 }
 
 bool Utf8ToName(std::string_view utf8, std::string* bytes) {

@@ -1,6 +1,7 @@
 #include "base/win32/ansi_text_win32.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 std::string SystemAnsiFromUtf8(const std::string& utf8) {
     if (utf8.empty() || GetACP() == CP_UTF8) return utf8;
@@ -14,4 +15,37 @@ std::string SystemAnsiFromUtf8(const std::string& utf8) {
     std::string ansi(static_cast<size_t>(ansiLength), '\0');
     WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, &ansi[0], ansiLength, "?", nullptr);
     return ansi;
+}
+
+std::wstring WideFromCodePage(std::string_view text, unsigned codePage) {
+    if (text.empty()) return std::wstring();
+    int n = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    if (n <= 0) return std::wstring();
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), &out[0], n);
+    return out;
+}
+
+std::string CodePageFromWide(std::wstring_view wide, unsigned codePage) {
+    if (wide.empty()) return std::string();
+    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    if (n <= 0) return std::string();
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
+    return out;
+}
+
+std::wstring Wide(const std::string& utf8) { return WideFromCodePage(utf8, CP_UTF8); }
+
+std::string Utf8(const std::wstring& wide) { return CodePageFromWide(wide, CP_UTF8); }
+
+std::string Utf8FromAnsi(const std::string& ansi) { return Utf8(WideFromCodePage(ansi, CP_ACP)); }
+
+std::vector<std::string> CommandLineUtf8() {
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; i < count; ++i) args.push_back(Utf8(wide[i]));
+    LocalFree(wide);
+    return args;
 }

@@ -6,10 +6,7 @@
 
 #include <string>
 
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
-// Text of the ANSI code page (the programs' own) in UTF-8.
-std::string Utf8FromAnsi(const std::string& ansi);
+#include "base/win32/ansi_text_win32.h"
 
 // "Z:\home\me\x" for "/home/me/x"; a path that already names a drive
 // stays as it is.

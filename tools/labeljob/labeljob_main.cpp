@@ -5,7 +5,6 @@
 // --disk-names names the outputs after the disk instead of the edition.
 // Exit status: 0 done, 1 the run stopped (the reason on stderr), 2 bad
 // input (nothing started).
-#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -19,15 +18,6 @@ namespace {
 const char kUsage[] =
     "usage: labeljob EDITION [--disk FOLDER] [--levels 0|1|2|3|4|all] [--archives]\n"
     "                [--out FOLDER [--disk-names]] [--force] [--settings INI] [-label FILE]\n";
-
-std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(Utf8(wide[i]));
-    LocalFree(wide);
-    return args;
-}
 
 bool Parse(const std::vector<std::string>& args, JobOptions* o, std::string* error) {
     size_t i = 0;
@@ -67,7 +57,7 @@ bool Parse(const std::vector<std::string>& args, JobOptions* o, std::string* err
 int main() {
     JobOptions options;
     std::string error;
-    if (!Parse(Arguments(), &options, &error)) {
+    if (!Parse(CommandLineUtf8(), &options, &error)) {
         std::fprintf(stderr, "%s\n%s", error.c_str(), kUsage);
         return JOB_BAD_INPUT;
     }

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "base/win32/ansi_text_win32.h"
 #include "tools/labelfind/code_page.h"
 
 namespace {
@@ -12,23 +13,7 @@ constexpr wchar_t kReplacement = 0xFFFD;
 
 UINT g_codePage = 0;
 bool g_singleByte = true;
-
-std::string Utf8Of(const std::wstring& wide, UINT codePage = CP_UTF8) {
-    if (wide.empty()) return std::string();
-    int n = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n > 0 ? n : 0), '\0');
-    if (n > 0) WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &out[0], n, nullptr, nullptr);
-    return out;
-}
-
-std::wstring WideOf(std::string_view text, UINT codePage, DWORD flags = 0) {
-    if (text.empty()) return std::wstring();
-    int n = MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (n <= 0) return std::wstring();
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(codePage, flags, text.data(), static_cast<int>(text.size()), &out[0], n);
-    return out;
-}
+wchar_t g_byteChars[256];  // each byte's character, when single-byte
 
 // One byte of a single-byte code page; U+FFFD where the code page has no
 // character (the system maps some of those to the C1 controls).
@@ -52,6 +37,7 @@ bool SelectCodePage(int number, std::string* error) {
     }
     g_codePage = static_cast<UINT>(number);
     g_singleByte = info.MaxCharSize == 1;
+    for (int b = 0; g_singleByte && b < 256; ++b) g_byteChars[b] = ByteChar(static_cast<unsigned char>(b));
     return true;
 }
 
@@ -62,18 +48,21 @@ void NameToUtf8(std::string_view bytes, std::string* out) {
     }
     std::wstring wide;
     if (g_singleByte) {
-        for (char c : bytes) wide += ByteChar(static_cast<unsigned char>(c));
+        for (char c : bytes) wide += g_byteChars[static_cast<unsigned char>(c)];
     } else {
         // The system puts U+FFFD (or the code page's default) where it
         // cannot decode.
-        wide = WideOf(bytes, g_codePage);
+        wide = WideFromCodePage(bytes, g_codePage);
     }
-    *out += Utf8Of(wide);
+    *out += Utf8(wide);
 }
 
 bool Utf8ToName(std::string_view utf8, std::string* bytes) {
-    std::wstring wide = WideOf(utf8, CP_UTF8, MB_ERR_INVALID_CHARS);
-    if (wide.empty() != utf8.empty()) return false;
+    if (MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0) <=
+            0 &&
+        !utf8.empty())
+        return false;  // no UTF-8
+    std::wstring wide = WideFromCodePage(utf8, CP_UTF8);
     UINT codePage = g_codePage ? g_codePage : static_cast<UINT>(DefaultCodePage());
     if (wide.empty()) {
         bytes->clear();
@@ -95,22 +84,15 @@ std::string ForConsole(const std::string& utf8) {
     UINT console = GetConsoleOutputCP();
     if (console == 0) console = GetOEMCP();
     if (console == CP_UTF8) return utf8;
-    return Utf8Of(WideOf(utf8, CP_UTF8), console);
+    return CodePageFromWide(Wide(utf8), console);
 }
 
-std::vector<std::string> CommandArguments(int, char**) {
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(Utf8Of(wide[i]));
-    LocalFree(wide);
-    return args;
-}
+std::vector<std::string> CommandArguments(int, char**) { return CommandLineUtf8(); }
 
 void UseBinaryOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
-std::filesystem::path PathFromUtf8(const std::string& text) { return std::filesystem::path(WideOf(text, CP_UTF8)); }
+std::filesystem::path PathFromUtf8(const std::string& text) { return std::filesystem::path(Wide(text)); }
 
-std::string PathToUtf8(const std::filesystem::path& path) { return Utf8Of(path.wstring()); }
+std::string PathToUtf8(const std::filesystem::path& path) { return Utf8(path.wstring()); }
 
 std::FILE* OpenForReading(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"rb"); }

@@ -17,22 +17,29 @@ bool PieceAt(const char* piece, size_t size, const char* text) {
 
 }  // namespace
 
-bool WildcardMatch(std::string_view pattern, std::string_view text) {
+Wildcard MakeWildcard(const std::string& pattern) {
+    Wildcard w;
+    w.text = pattern;
+    w.firstStar = pattern.find('*');
+    w.lastStar = pattern.rfind('*');
+    return w;
+}
+
+bool WildcardMatch(const Wildcard& pattern, std::string_view text) {
     // The pieces between the stars: the first must begin the text, the
     // last end it, and those between are taken where each is first found,
     // which leaves the most room to the pieces after it.
-    const char* p = pattern.data();
+    const char* p = pattern.text.data();
     const char* t = text.data();
-    size_t firstStar = pattern.find('*');
-    if (firstStar == std::string_view::npos) return pattern.size() == text.size() && PieceAt(p, text.size(), t);
-    size_t lastStar = pattern.rfind('*');
-    size_t tailSize = pattern.size() - lastStar - 1;
-    if (firstStar + tailSize > text.size() || !PieceAt(p, firstStar, t) ||
-        !PieceAt(p + lastStar + 1, tailSize, t + text.size() - tailSize))
+    size_t firstStar = pattern.firstStar, lastStar = pattern.lastStar;
+    if (firstStar == std::string::npos) return pattern.text.size() == text.size() && PieceAt(p, text.size(), t);
+    size_t tailSize = pattern.text.size() - lastStar - 1;
+    if (firstStar + tailSize > text.size() || !PieceAt(p + lastStar + 1, tailSize, t + text.size() - tailSize) ||
+        !PieceAt(p, firstStar, t))
         return false;
     size_t at = firstStar, end = text.size() - tailSize;
     for (size_t start = firstStar + 1; start < lastStar;) {
-        size_t next = pattern.find('*', start), size = next - start;
+        size_t next = pattern.text.find('*', start), size = next - start;
         while (at + size <= end && !PieceAt(p + start, size, t + at)) ++at;
         if (at + size > end) return false;
         at += size;

@@ -8,13 +8,23 @@
 
 #include "catalog/zipinfo.h"
 
-// Whether the pattern covers the whole text: '*' any run of bytes ('\'
-// too), '?' one byte, any other byte itself with letters compared as the
-// programs compare names when they sort (base/text_compare.h).
-bool WildcardMatch(std::string_view pattern, std::string_view text);
+// A wildcard: '*' any run of bytes ('\' too), '?' one byte, any other
+// byte itself with letters compared as the programs compare names when
+// they sort (base/text_compare.h). Taken apart once, matched millions of
+// times.
+struct Wildcard {
+    std::string text;
+    size_t firstStar = std::string::npos;
+    size_t lastStar = std::string::npos;
+};
+
+Wildcard MakeWildcard(const std::string& pattern);
+
+// Whether the pattern covers the whole text.
+bool WildcardMatch(const Wildcard& pattern, std::string_view text);
 
 struct EntryFilter {
-    std::string pattern;     // in the code page; '\' between the parts of a path
+    Wildcard pattern;        // in the code page; '\' between the parts of a path
     bool wholePath = false;  // the pattern covers the path inside the disk, not the name
     bool comments = false;   // a comment the pattern covers finds the entry too
     bool files = true;

@@ -164,10 +164,13 @@ class Search {
         // The fields keep their memory from match to match.
         for (std::string* field : {&found_.path, &found_.name, &found_.comment, &line_}) field->clear();
         NameToUtf8(path, &found_.path);
-        NameToUtf8(name, &found_.name);
         found_.size = e.Size;
         found_.folder = ShownAsFolder(e);
-        NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)), &found_.comment);
+        // The readable line shows the path alone.
+        if (o_.format != FORMAT_TEXT) {
+            NameToUtf8(name, &found_.name);
+            NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)), &found_.comment);
+        }
         if (o_.format == FORMAT_JSON) {
             PutJsonLine(found_, &pending_);
         } else if (o_.format == FORMAT_CSV) {
@@ -227,9 +230,11 @@ FindStatus RunLabelFind(const std::vector<std::string>& args, const FindSinks& s
         size_t start = pattern.find_first_not_of('\\');
         pattern.erase(0, start == std::string::npos ? pattern.size() : start);
     }
-    if (!Utf8ToName(pattern, &filter.pattern))
+    std::string namePattern;
+    if (!Utf8ToName(pattern, &namePattern))
         return bad("the pattern holds characters that code page " +
                    std::to_string(options.codePage ? options.codePage : DefaultCodePage()) + " has no letters for");
+    filter.pattern = MakeWildcard(namePattern);
     filter.wholePath = options.wholePath;
     filter.comments = options.comments;
     if (options.files || options.folders) {

@@ -53,7 +53,7 @@ std::string_view EntryName(const CatalogEntry& entry) {
 }
 
 bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path) {
-    if (!(ShownAsFolder(entry) ? filter.folders : filter.files)) return false;
+    if (!(filter.files && filter.folders) && !(ShownAsFolder(entry) ? filter.folders : filter.files)) return false;
     if (entry.Size < filter.minSize || entry.Size > filter.maxSize) return false;
     if (WildcardMatch(filter.pattern, filter.wholePath ? path : name)) return true;
     if (!filter.comments) return false;

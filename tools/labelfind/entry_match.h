@@ -34,7 +34,7 @@ struct EntryFilter {
 };
 
 // Whether the filter finds the entry, whose path inside the disk ends in
-// its name (EntryName).
+// its name (EntryName); the path is looked at only with wholePath.
 bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path);
 
 // The entry's name: its field up to the terminator.

@@ -145,15 +145,30 @@ class Search {
         FreeScratchLabel(&body);
     }
 
+    // path: the list's own path inside the disk. An entry's path is made
+    // only where it is needed (matched by path, printed, or a folder to go
+    // into): most entries are files that do not match.
     void List(const ZIPINFO& list, std::string* path) {
         for (int i = 0; i < list.NumEntries && list.Entries; ++i) {
             const CatalogEntry& e = list.Entries[i];
-            size_t mark = path->size();
-            if (mark) *path += '\\';
             std::string_view name = EntryName(e);
-            path->append(name.data(), name.size());
-            if (EntryMatches(filter_, e, name, *path)) Print(e, name, *path);
-            if (e.HasSubtree && e.Child) List(*e.Child, path);
+            size_t mark = path->size();
+            bool joined = false;
+            auto join = [&] {
+                if (joined) return;
+                if (mark) *path += '\\';
+                path->append(name.data(), name.size());
+                joined = true;
+            };
+            if (filter_.wholePath) join();
+            if (EntryMatches(filter_, e, name, *path)) {
+                join();
+                Print(e, name, *path);
+            }
+            if (e.HasSubtree && e.Child) {
+                join();
+                List(*e.Child, path);
+            }
             path->resize(mark);
         }
     }

@@ -5,12 +5,11 @@
 
 namespace {
 
-// Whether the piece of the pattern (no stars in it) matches the text
-// there.
+// Whether the piece of the pattern (folded, no stars in it) matches the
+// text there.
 bool PieceAt(const char* piece, size_t size, const char* text) {
     for (size_t i = 0; i < size; ++i)
-        if (piece[i] != '?' &&
-            FoldNameByte(static_cast<unsigned char>(piece[i])) != FoldNameByte(static_cast<unsigned char>(text[i])))
+        if (piece[i] != '?' && piece[i] != static_cast<char>(FoldNameByte(static_cast<unsigned char>(text[i]))))
             return false;
     return true;
 }
@@ -20,6 +19,7 @@ bool PieceAt(const char* piece, size_t size, const char* text) {
 Wildcard MakeWildcard(const std::string& pattern) {
     Wildcard w;
     w.text = pattern;
+    for (char& c : w.text) c = static_cast<char>(FoldNameByte(static_cast<unsigned char>(c)));
     w.firstStar = pattern.find('*');
     w.lastStar = pattern.rfind('*');
     return w;

@@ -13,7 +13,7 @@
 // they sort (base/text_compare.h). Taken apart once, matched millions of
 // times.
 struct Wildcard {
-    std::string text;
+    std::string text;  // letters folded as the comparison folds them
     size_t firstStar = std::string::npos;
     size_t lastStar = std::string::npos;
 };

@@ -48,16 +48,16 @@ bool WildcardMatch(const Wildcard& pattern, std::string_view text) {
     return true;
 }
 
-std::string_view EntryName(const CatalogEntry& entry) {
-    return std::string_view(entry.Name, static_cast<size_t>(FieldLength(entry.Name, sizeof entry.Name)));
+std::string_view FieldText(const char* field, size_t size) {
+    return std::string_view(field, static_cast<size_t>(FieldLength(field, size)));
 }
+
+std::string_view EntryName(const CatalogEntry& entry) { return FieldText(entry.Name, sizeof entry.Name); }
 
 bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path) {
     if (!(filter.files && filter.folders) && !(ShownAsFolder(entry) ? filter.folders : filter.files)) return false;
     if (entry.Size < filter.minSize || entry.Size > filter.maxSize) return false;
     if (WildcardMatch(filter.pattern, filter.wholePath ? path : name)) return true;
     if (!filter.comments) return false;
-    std::string_view comment(entry.EntryComment,
-                             static_cast<size_t>(FieldLength(entry.EntryComment, sizeof entry.EntryComment)));
-    return WildcardMatch(filter.pattern, comment);
+    return WildcardMatch(filter.pattern, FieldText(entry.EntryComment, sizeof entry.EntryComment));
 }

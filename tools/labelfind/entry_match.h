@@ -37,5 +37,6 @@ struct EntryFilter {
 // its name (EntryName); the path is looked at only with wholePath.
 bool EntryMatches(const EntryFilter& filter, const CatalogEntry& entry, std::string_view name, std::string_view path);
 
-// The entry's name: its field up to the terminator.
+// A fixed text field up to its terminator; the entry's name.
+std::string_view FieldText(const char* field, size_t size);
 std::string_view EntryName(const CatalogEntry& entry);

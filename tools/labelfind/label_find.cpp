@@ -86,8 +86,12 @@ class Search {
             } else if (fs::is_directory(own)) {
                 Folder(entry.path(), inner);
             } else if (IsBodyFileName(name)) {
+                // A file, or a link to one; a link to a folder stays unfollowed.
                 fs::file_status target = entry.status(kindError);
-                if (!fs::is_directory(target)) Body(entry.path(), inner);
+                if (kindError)
+                    Failed(inner, kindError.message());
+                else if (fs::is_regular_file(target))
+                    Body(entry.path(), inner);
             }
         }
     }
@@ -133,10 +137,10 @@ class Search {
         }
         found_ = FoundEntry();
         found_.label = label;
-        NameToUtf8(std::string_view(body.VolumeName, FieldLength(body.VolumeName, 64)), &found_.volume);
+        NameToUtf8(FieldText(body.VolumeName, sizeof body.VolumeName), &found_.volume);
         // Older bodies store no date: the reader gave them today's.
         found_.dated = BodyFileVersion(bytes_.data(), used_) >= kFirstDatedVersion;
-        if (found_.dated) NameToUtf8(std::string_view(body.ShortDate, FieldLength(body.ShortDate, 64)), &found_.date);
+        if (found_.dated) NameToUtf8(FieldText(body.ShortDate, sizeof body.ShortDate), &found_.date);
         count_ = 0;
         std::string inside;
         List(body, &inside);
@@ -184,7 +188,7 @@ class Search {
         // The readable line shows the path alone.
         if (o_.format != FORMAT_TEXT) {
             NameToUtf8(name, &found_.name);
-            NameToUtf8(std::string_view(e.EntryComment, FieldLength(e.EntryComment, 16)), &found_.comment);
+            NameToUtf8(FieldText(e.EntryComment, sizeof e.EntryComment), &found_.comment);
         }
         if (o_.format == FORMAT_JSON) {
             PutJsonLine(found_, &pending_);

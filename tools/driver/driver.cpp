@@ -60,7 +60,12 @@ std::string WindowsPathOf(const std::string& unixPath) {
 }
 
 std::string EditionExePath(const std::string& edition) {
-    return WindowsPathOf(std::string(LABEL_BINARY_DIR) + "/" + edition + ".exe");
+    char folder[MAX_PATH] = "";
+    DWORD length = GetEnvironmentVariableA("LABEL_PROGRAMS_DIR", folder, sizeof folder);
+    if (length == 0 || length >= sizeof folder)
+        return WindowsPathOf(std::string(LABEL_BINARY_DIR) + "/" + edition + ".exe");
+    if (folder[0] == '/') return WindowsPathOf(std::string(folder) + "/" + edition + ".exe");
+    return std::string(folder) + "\\" + edition + ".exe";
 }
 
 std::string EditionIniPath(const std::string& edition) {

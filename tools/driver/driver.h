@@ -18,7 +18,10 @@ struct ProgramRun {
     std::string edition;
 };
 
-// Windows path of an edition executable in the cross build folder.
+// Windows path of an edition executable: in the folder LABEL_PROGRAMS_DIR
+// names (a Unix path, or a Windows one such as an install folder) when it
+// is set, so that the same tests run against the release programs; else
+// in the cross build folder.
 std::string EditionExePath(const std::string& edition);
 // Windows path of a file or folder given by its Unix path.
 std::string WindowsPathOf(const std::string& unixPath);

@@ -1,7 +1,6 @@
 #include "base/win32/ansi_text_win32.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 std::string SystemAnsiFromUtf8(const std::string& utf8) {
     if (utf8.empty() || GetACP() == CP_UTF8) return utf8;
@@ -40,12 +39,3 @@ std::wstring Wide(const std::string& utf8) { return WideFromCodePage(utf8, CP_UT
 std::string Utf8(const std::wstring& wide) { return CodePageFromWide(wide, CP_UTF8); }
 
 std::string Utf8FromAnsi(const std::string& ansi) { return Utf8(WideFromCodePage(ansi, CP_ACP)); }
-
-std::vector<std::string> CommandLineUtf8() {
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(Utf8(wide[i]));
-    LocalFree(wide);
-    return args;
-}

@@ -1,11 +1,10 @@
 // Text between UTF-8 and the system's encodings. UTF-8 to the ANSI code
 // page, as the system's listing gives names: through UTF-16, a character
-// the code page lacks becoming "?" (no look-alike letters). UTF-16 and the
-// command line for our tools, which speak UTF-8.
+// the code page lacks becoming "?" (no look-alike letters). UTF-16 for our
+// tools, which speak UTF-8.
 #pragma once
 #include <string>
 #include <string_view>
-#include <vector>
 
 std::string SystemAnsiFromUtf8(const std::string& utf8);
 
@@ -18,6 +17,3 @@ std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
 // Text of the ANSI code page (the programs' own) in UTF-8.
 std::string Utf8FromAnsi(const std::string& ansi);
-
-// The program's arguments after its name, in UTF-8.
-std::vector<std::string> CommandLineUtf8();

@@ -3,19 +3,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 #include "base/text_compare.h"
 #include "catalog/catalog_ops.h"
 #include "document/body_file.h"
 #include "document/look_section.h"
-#include "tools/labelfind/code_page.h"
+#include "tools/labelfind/platform.h"
 #include "tools/labelfind/entry_match.h"
 #include "tools/labelfind/find_options.h"
 #include "tools/labelfind/match_output.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -26,12 +22,11 @@ class Search {
 
     // A path named on the command line: a folder is walked (a link to one
     // too), anything else is read as a body whatever its name.
-    void Named(const std::string& text, const std::string& label) {
-        fs::path path = PathFromUtf8(text);
-        std::error_code ec;
-        fs::file_status status = fs::status(path, ec);
-        if (ec) return Failed(label, ec.message());
-        if (fs::is_directory(status))
+    void Named(const std::string& path, const std::string& label) {
+        PathKind kind = PATH_OTHER;
+        std::string error;
+        if (!KindOfPath(path, &kind, &error)) return Failed(label, error);
+        if (kind == PATH_FOLDER)
             Folder(path, label);
         else
             Body(path, label);
@@ -58,45 +53,28 @@ class Search {
     static std::string Join(const std::string& folder, const std::string& name) {
         if (folder.empty()) return name;
         char last = folder.back();
-        return last == '/' || last == static_cast<char>(fs::path::preferred_separator) ? folder + name
-               : folder + static_cast<char>(fs::path::preferred_separator) + name;
+        return last == '/' || last == PathSeparator() ? folder + name : folder + PathSeparator() + name;
     }
 
     // Bodies in the folder and below, in name order. Links to folders are
-    // not followed, so that no link leads the walk round in a loop.
-    void Folder(const fs::path& folder, const std::string& label) {
-        std::error_code ec;
-        fs::directory_iterator it(folder, ec), end;
-        if (ec) return Failed(label, ec.message());
-        std::vector<fs::directory_entry> entries;
-        for (; it != end; it.increment(ec)) {
-            if (ec) break;
-            entries.push_back(*it);
-        }
-        if (ec) Failed(label, ec.message());
+    // not followed, so that no link leads the walk round in a loop; a link
+    // to a file is read.
+    void Folder(const std::string& folder, const std::string& label) {
+        std::vector<FolderEntry> entries;
+        std::string error;
+        if (!ListFolder(folder, &entries, &error)) return Failed(label, error);
         std::sort(entries.begin(), entries.end(),
-                  [](const fs::directory_entry& a, const fs::directory_entry& b) { return a.path() < b.path(); });
-        for (const fs::directory_entry& entry : entries) {
-            std::string name = PathToUtf8(entry.path().filename());
-            std::string inner = Join(label, name);
-            std::error_code kindError;
-            fs::file_status own = entry.symlink_status(kindError);
-            if (kindError) {
-                Failed(inner, kindError.message());
-            } else if (fs::is_directory(own)) {
-                Folder(entry.path(), inner);
-            } else if (IsBodyFileName(name)) {
-                // A file, or a link to one; a link to a folder stays unfollowed.
-                fs::file_status target = entry.status(kindError);
-                if (kindError)
-                    Failed(inner, kindError.message());
-                else if (fs::is_regular_file(target))
-                    Body(entry.path(), inner);
-            }
+                  [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+        for (const FolderEntry& entry : entries) {
+            std::string path = Join(folder, entry.name);
+            if (entry.kind == PATH_FOLDER && !entry.link)
+                Folder(path, Join(label, entry.name));
+            else if (entry.kind == PATH_FILE && IsBodyFileName(entry.name))
+                Body(path, Join(label, entry.name));
         }
     }
 
-    bool ReadFile(const fs::path& path, const std::string& label) {
+    bool ReadFile(const std::string& path, const std::string& label) {
         std::FILE* file = OpenForReading(path);
         if (!file) {
             Failed(label, std::strerror(errno));
@@ -124,7 +102,7 @@ class Search {
         return !tooLarge && !readError;
     }
 
-    void Body(const fs::path& path, const std::string& label) {
+    void Body(const std::string& path, const std::string& label) {
         if (!ReadFile(path, label)) return;
         ZIPINFO body;
         std::memset(&body, 0, sizeof body);

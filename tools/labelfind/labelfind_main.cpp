@@ -3,7 +3,7 @@
 //   labelfind [options] PATTERN [PATH...]
 #include <cstdio>
 
-#include "tools/labelfind/code_page.h"
+#include "tools/labelfind/platform.h"
 #include "tools/labelfind/label_find.h"
 
 int main(int argc, char** argv) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/command_line_win32.h"
 #include "tools/labeljob/job_files.h"
 #include "tools/labeljob/label_job.h"
 

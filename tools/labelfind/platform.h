@@ -1,10 +1,10 @@
 // What labelfind needs of its platform: the code page of the names in the
 // bodies (iconv natively, the system's conversions on Windows), the
-// console's text, the command line in UTF-8 and opening a file by its
-// path. posix/ and win32/ each hold one implementation.
+// console's text, the command line in UTF-8, and folders and files by
+// their paths. posix/ and win32/ each hold one implementation, on the
+// system's own calls (only those the Windows release allows).
 #pragma once
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,9 +35,24 @@ std::vector<std::string> CommandArguments(int argc, char** argv);
 // Output of exact bytes (JSON, CSV): no line-end translation.
 void UseBinaryOutput();
 
-// A path given in UTF-8 (a native path's own bytes) and back.
-std::filesystem::path PathFromUtf8(const std::string& text);
-std::string PathToUtf8(const std::filesystem::path& path);
+// Paths are UTF-8 on Windows, a native path's own bytes elsewhere.
+char PathSeparator();
 
-// fopen for reading bytes, by a path of any characters.
-std::FILE* OpenForReading(const std::filesystem::path& path);
+enum PathKind { PATH_FOLDER, PATH_FILE, PATH_OTHER };
+
+// What the path names, a link followed; false with the reason when it
+// names nothing or cannot be looked at.
+bool KindOfPath(const std::string& path, PathKind* kind, std::string* error);
+
+struct FolderEntry {
+    std::string name;
+    PathKind kind;  // of the entry, or of a link's target
+    bool link;      // a symbolic link (on Windows any reparse point)
+};
+
+// The folder's entries but "." and ".."; false with the reason when it
+// cannot be listed.
+bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries, std::string* error);
+
+// fopen for reading bytes; null with errno set.
+std::FILE* OpenForReading(const std::string& path);

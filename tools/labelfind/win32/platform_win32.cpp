@@ -5,7 +5,8 @@
 #include <io.h>
 
 #include "base/win32/ansi_text_win32.h"
-#include "tools/labelfind/code_page.h"
+#include "base/win32/command_line_win32.h"
+#include "tools/labelfind/platform.h"
 
 namespace {
 
@@ -91,8 +92,55 @@ std::vector<std::string> CommandArguments(int, char**) { return CommandLineUtf8(
 
 void UseBinaryOutput() { _setmode(_fileno(stdout), _O_BINARY); }
 
-std::filesystem::path PathFromUtf8(const std::string& text) { return std::filesystem::path(Wide(text)); }
+char PathSeparator() { return '\\'; }
 
-std::string PathToUtf8(const std::filesystem::path& path) { return Utf8(path.wstring()); }
+namespace {
 
-std::FILE* OpenForReading(const std::filesystem::path& path) { return _wfopen(path.c_str(), L"rb"); }
+std::string ErrorText(DWORD error) {
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_INVALID_NAME)
+        return "No such file or folder";
+    if (error == ERROR_ACCESS_DENIED) return "Access denied";
+    return "cannot be read (system error " + std::to_string(error) + ")";
+}
+
+}  // namespace
+
+bool KindOfPath(const std::string& path, PathKind* kind, std::string* error) {
+    DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        *error = ErrorText(GetLastError());
+        return false;
+    }
+    *kind = (attributes & FILE_ATTRIBUTE_DIRECTORY) ? PATH_FOLDER
+            : (attributes & FILE_ATTRIBUTE_DEVICE)  ? PATH_OTHER
+                                                    : PATH_FILE;
+    return true;
+}
+
+bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries, std::string* error) {
+    std::string pattern = path.empty() || path.back() == '\\' || path.back() == '/' ? path + "*" : path + "\\*";
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW(Wide(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        *error = ErrorText(GetLastError());
+        return false;
+    }
+    do {
+        std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") continue;
+        // A reparse point (a symbolic link, a junction) is a link: a folder
+        // behind one is not walked into.
+        bool folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        entries->push_back({Utf8(name), folder ? PATH_FOLDER : PATH_FILE,
+                            (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+    } while (FindNextFileW(search, &found));
+    DWORD last = GetLastError();
+    FindClose(search);
+    if (last != ERROR_NO_MORE_FILES) {
+        *error = ErrorText(last);
+        return false;
+    }
+    return true;
+}
+
+std::FILE* OpenForReading(const std::string& path) { return _wfopen(Wide(path).c_str(), L"rb"); }

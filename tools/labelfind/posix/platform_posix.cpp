@@ -1,12 +1,14 @@
 // labelfind's platform natively: iconv for the code page. A single-byte
 // code page (the usual case) is turned into a table once, so that printing
 // a match converts without a call per name.
+#include <dirent.h>
 #include <iconv.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
 
-#include "tools/labelfind/code_page.h"
+#include "tools/labelfind/platform.h"
 
 namespace {
 
@@ -129,8 +131,49 @@ std::vector<std::string> CommandArguments(int argc, char** argv) {
 
 void UseBinaryOutput() {}
 
-std::filesystem::path PathFromUtf8(const std::string& text) { return std::filesystem::path(text); }
+char PathSeparator() { return '/'; }
 
-std::string PathToUtf8(const std::filesystem::path& path) { return path.string(); }
+namespace {
 
-std::FILE* OpenForReading(const std::filesystem::path& path) { return std::fopen(path.c_str(), "rb"); }
+PathKind KindOfMode(mode_t mode) { return S_ISDIR(mode) ? PATH_FOLDER : S_ISREG(mode) ? PATH_FILE : PATH_OTHER; }
+
+}  // namespace
+
+bool KindOfPath(const std::string& path, PathKind* kind, std::string* error) {
+    struct stat st;
+    if (stat(path.c_str(), &st) != 0) {
+        *error = std::strerror(errno);
+        return false;
+    }
+    *kind = KindOfMode(st.st_mode);
+    return true;
+}
+
+bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries, std::string* error) {
+    DIR* dir = opendir(path.c_str());
+    if (!dir) {
+        *error = std::strerror(errno);
+        return false;
+    }
+    std::string prefix = path.empty() || path.back() == '/' ? path : path + "/";
+    errno = 0;
+    while (dirent* d = readdir(dir)) {
+        std::string name = d->d_name;
+        if (name == "." || name == "..") continue;
+        struct stat st;
+        FolderEntry entry = {name, PATH_OTHER, false};
+        if (lstat((prefix + name).c_str(), &st) == 0) {
+            entry.link = S_ISLNK(st.st_mode);
+            // A link's kind is its target's; a dangling link is neither.
+            if (!entry.link || stat((prefix + name).c_str(), &st) == 0) entry.kind = KindOfMode(st.st_mode);
+        }
+        entries->push_back(entry);
+        errno = 0;
+    }
+    bool ok = errno == 0;
+    if (!ok) *error = std::strerror(errno);
+    closedir(dir);
+    return ok;
+}
+
+std::FILE* OpenForReading(const std::string& path) { return std::fopen(path.c_str(), "rb"); }

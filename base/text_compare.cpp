@@ -2,14 +2,10 @@
 
 #include <cstring>
 
-namespace {
-int FoldByte(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
-}  // namespace
-
 int CompareNoCase(const char* a, const char* b) {
     for (;; ++a, ++b) {
-        int ca = FoldByte(static_cast<unsigned char>(*a));
-        int cb = FoldByte(static_cast<unsigned char>(*b));
+        int ca = FoldNameByte(static_cast<unsigned char>(*a));
+        int cb = FoldNameByte(static_cast<unsigned char>(*b));
         if (ca != cb) return ca < cb ? -1 : 1;
         if (ca == 0) return 0;
     }
@@ -20,7 +16,7 @@ bool ContainsNoCase(const char* text, const char* pattern, size_t patternLength)
     for (; *text; ++text) {
         size_t i = 0;
         while (i < patternLength && text[i] &&
-               FoldByte(static_cast<unsigned char>(text[i])) == FoldByte(static_cast<unsigned char>(pattern[i])))
+               FoldNameByte(static_cast<unsigned char>(text[i])) == FoldNameByte(static_cast<unsigned char>(pattern[i])))
             ++i;
         if (i == patternLength) return true;
     }

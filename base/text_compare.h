@@ -3,6 +3,10 @@
 #pragma once
 #include <cstddef>
 
+// A name's byte as the comparisons below see it: ASCII letters in lower
+// case, every other byte as it is.
+inline int FoldNameByte(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
+
 // -1, 0 or 1 as a sorts before, equal to or after b, letters folded to
 // lower case.
 int CompareNoCase(const char* a, const char* b);

@@ -134,6 +134,10 @@ ZIPINFO* DuplicateCatalog(const ZIPINFO* list) {
     return copy;
 }
 
+bool ShownAsFolder(const CatalogEntry& entry) {
+    return entry.HasSubtree || std::strncmp(entry.EntryComment, "[dir]", sizeof entry.EntryComment) == 0;
+}
+
 void RecountCatalog(ZIPINFO* label) {
     label->NumFiles = 0;
     label->NumFolders = 0;

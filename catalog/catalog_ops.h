@@ -31,6 +31,11 @@ void SetCatalogAllocHook(CatalogAllocHook hook);
 // its tree and the record itself.
 void DeleteCatalogList(ZIPINFO* list);
 
+// Whether the label shows the entry as a folder: it owns a list (a
+// listed archive too), or it is a folder not read, whose comment is
+// exactly "[dir]". Every other entry is a file ("(Empty)" too).
+bool ShownAsFolder(const CatalogEntry& entry);
+
 // NumFiles and NumFolders over the whole tree: an entry with HasSubtree 1
 // is a folder, every other entry (a "[dir]" without subtree too) a file.
 void RecountCatalog(ZIPINFO* label);

@@ -141,6 +141,5 @@ void DeleteRow(TreeRows* rows, int row) {
 
 RowIcon RowIconOf(const CatalogEntry& entry) {
     if (entry.HasSubtree == 1) return entry.Open ? ICON_FOLDER_OPEN : ICON_FOLDER_CLOSED;
-    if (std::strncmp(entry.EntryComment, "[dir]", sizeof entry.EntryComment) == 0) return ICON_FOLDER_CLOSED;
-    return ICON_FILE;
+    return ShownAsFolder(entry) ? ICON_FOLDER_CLOSED : ICON_FILE;
 }

@@ -90,6 +90,13 @@ int BodyVersionCode(std::string_view line) {
     return code >= kOldestVersion && code <= kBodyVersion ? code : 0;
 }
 
+int BodyFileVersion(const char* data, size_t size) {
+    LineReader r = MakeLineReader(data, size);
+    std::string_view first;
+    bool terminated = false;
+    return NextLine(&r, &first, &terminated) && terminated ? BodyVersionCode(first) : 0;
+}
+
 LabelFileStatus ReadBody(const char* data, size_t size, ZIPINFO* out) {
     if (size > kMaxBodyBytes) return FILE_DAMAGED;
     LineReader r = MakeLineReader(data, size);

@@ -24,6 +24,11 @@ enum LabelFileStatus {
 // from 16 to 41 is itself; anything else gives 0.
 int BodyVersionCode(std::string_view line);
 
+// The version code of a body's first line (0 when it names none): a
+// reader that shows what a body holds tells by it which fields the file
+// stored and which the reader made up (the dates, kFirstDatedVersion).
+int BodyFileVersion(const char* data, size_t size);
+
 // Reads a body into out, which must be zero-filled. On failure out holds
 // nothing (everything read is freed again).
 LabelFileStatus ReadBody(const char* data, size_t size, ZIPINFO* out);

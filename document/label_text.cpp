@@ -34,14 +34,6 @@ bool TextLine(LineReader* r, std::string_view* line) {
     return NextLine(r, line, &terminated) && terminated;
 }
 
-void CopyCut(char* field, size_t size, std::string_view text) {
-    if (size == 0) return;
-    size_t n = text.size() < size - 1 ? text.size() : size - 1;
-    std::memcpy(field, text.data(), n);
-    // A NUL inside the line ends the text, as it would in memory.
-    field[n] = '\0';
-}
-
 void PutText(std::string* out, const char* field, size_t size) {
     size_t n = 0;
     while (n + 1 < size && field[n]) ++n;
@@ -54,43 +46,10 @@ void PutText(std::string* out, const char* field, size_t size) {
 
 }  // namespace
 
-bool NextLine(LineReader* r, std::string_view* line, bool* terminated) {
-    if (r->pos >= r->size) return false;
-    const char* start = r->data + r->pos;
-    size_t left = r->size - r->pos;
-    const void* feed = std::memchr(start, '\n', left);
-    size_t length = feed ? static_cast<size_t>(static_cast<const char*>(feed) - start) : left;
-    *line = std::string_view(start, length);
-    *terminated = feed != nullptr;
-    r->pos += feed ? length + 1 : length;
-    return true;
-}
-
-bool ReadNumber(LineReader* r, int64_t low, int64_t high, int64_t* value) {
+bool ReadNumberOfAnyForm(LineReader* r, int64_t low, int64_t high, int64_t* value) {
     std::string_view line;
     bool terminated = false;
     return NextLine(r, &line, &terminated) && ParseWhole(line, low, high, value);
-}
-
-bool ReadInt(LineReader* r, int32_t* value) {
-    int64_t v = 0;
-    if (!ReadNumber(r, INT32_MIN, INT32_MAX, &v)) return false;
-    *value = static_cast<int32_t>(v);
-    return true;
-}
-
-bool ReadColor(LineReader* r, uint32_t* value) {
-    int64_t v = 0;
-    if (!ReadNumber(r, INT32_MIN, UINT32_MAX, &v)) return false;
-    *value = static_cast<uint32_t>(v & 0xFFFFFFFF);
-    return true;
-}
-
-bool ReadDotText(LineReader* r, char* field, size_t size) {
-    std::string_view line;
-    if (!TextLine(r, &line)) return false;
-    CopyCut(field, size, line.empty() ? line : line.substr(1));
-    return true;
 }
 
 bool ReadLineText(LineReader* r, char* field, size_t size) {

@@ -85,7 +85,7 @@ bool ReadLookSection(LineReader* r, int v, ZIPINFO* label) {
     if (v >= 18 && !Color(r, &l.SpineBkgndColor)) return false;
     l.SpineAlign = 0;
     if (v >= 19 && !ReadInt(r, &l.SpineAlign)) return false;
-    if (v >= 25) {
+    if (v >= kFirstDatedVersion) {
         if (!Space(r, &l.SpaceUsed) || !Space(r, &l.SpaceFree) || !Space(r, &l.SpaceTotal) ||
             !ReadInt(r, &l.NumFiles) || !ReadInt(r, &l.NumFolders) ||
             !ReadDotText(r, l.ShortDate, sizeof l.ShortDate) || !ReadDotText(r, l.LongDate, 64))

@@ -12,6 +12,9 @@
 constexpr int kBodyVersion = 41;
 constexpr int kTemplateVersion = 40;
 constexpr int kOldestVersion = 16;
+// From this version on the disk facts and the label's dates are stored;
+// older sections are read with today's dates.
+constexpr int kFirstDatedVersion = 25;
 
 // Reads the section of the version into the label's look fields. The
 // label's extension styles are replaced (its old array freed); values

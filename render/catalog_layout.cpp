@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "base/text_compare.h"
+#include "catalog/catalog_ops.h"
 #include "render/catalog_geometry.h"
 #include "render/layout_cache.h"
 
@@ -110,9 +111,7 @@ int ShownNameLength(const CatalogEntry& entry, int nameLength, int showExt) {
 int EntryStyle(const ZIPINFO* label, const CatalogEntry& entry, int extStyle) {
     if (extStyle >= 0 && extStyle != kNoExtStyle && extStyle < label->NumExtStyles && label->ExtStyles)
         return extStyle;
-    if (entry.HasSubtree) return STYLE_FOLDER;
-    if (std::strncmp(entry.EntryComment, "[dir]", sizeof entry.EntryComment) == 0) return STYLE_FOLDER;
-    return STYLE_FILE;
+    return ShownAsFolder(entry) ? STYLE_FOLDER : STYLE_FILE;
 }
 
 int LayOutCatalog(const CatalogPass& pass, const CatalogPainter& painter) {

@@ -107,6 +107,7 @@ TEST(Installer, PutsTheProgramsShortcutsAndEntryInPlace) {
         EXPECT_TRUE(Exists(Shortcut(e))) << e->name;
     }
     EXPECT_TRUE(Exists(InstallFolder() + "\\README.txt"));
+    EXPECT_TRUE(Exists(InstallFolder() + "\\labelfind.exe"));
     EXPECT_EQ(MachineValue(kUninstallKey, "DisplayName"), "Kestrin, Dovantel and Wimbrook " + g_version);
     EXPECT_EQ(MachineValue(kUninstallKey, "DisplayVersion"), g_version);
     EXPECT_EQ(MachineValue(kUninstallKey, "UninstallString"), "\"" + InstallFolder() + "\\uninstall.exe\"");

@@ -15,6 +15,7 @@
 #include "tools/driver/program_dialogs.h"
 #include "tools/labeljob/job_files.h"
 #include "tools/labeljob/label_job.h"
+#include "tools/labelfind/label_find.h"
 
 namespace {
 
@@ -136,6 +137,39 @@ INSTANTIATE_TEST_SUITE_P(Editions, LabelJobTest,
                          testing::Values(JobCase{"Kestrin", 1, true}, JobCase{"Dovantel", 1, false},
                                          JobCase{"Wimbrook", 1, false}),
                          [](const testing::TestParamInfo<JobCase>& info) { return info.param.edition; });
+
+// The shelf that scripts/run --out builds: each disk's files named after it,
+// and labelfind telling which label holds a file.
+TEST(LabelJob, DisksLabelledIntoOneFolderAreNamedAfterThemAndFoundByLabelfind) {
+    Folder holiday("holiday"), taxes("taxes"), out("shelf");
+    holiday.File("Photos/beach.jpg", 100);
+    holiday.File("notes.txt", 10);
+    taxes.File("2021/taxes-2021.xls", 200);
+    taxes.File("notes.txt", 20);
+    JobOptions o = Options("Kestrin", holiday, out);
+    o.force = false;
+    o.diskNames = true;
+    JobResult first = RunLabelJob(o);
+    ASSERT_EQ(first.status, JOB_DONE) << first.message;
+    o.disk = taxes.path();
+    JobResult second = RunLabelJob(o);
+    ASSERT_EQ(second.status, JOB_DONE) << second.message;
+    std::string taxesName = LastPathPart(taxes.path());
+    EXPECT_EQ(first.bodyPath, out.path() + "/" + LastPathPart(holiday.path()) + ".KSB");
+    EXPECT_EQ(second.bodyPath, out.path() + "/" + taxesName + ".KSB");
+    EXPECT_TRUE(IsFile(out.path() + "/" + taxesName + ".pdf"));
+
+    std::string found, errors;
+    FindSinks sinks{[&](std::string_view s) { found += s; }, [&](std::string_view s) { errors += s; }};
+    std::string shelf = Utf8(WindowsPathW(out.path()));
+    EXPECT_EQ(RunLabelFind({"--count", "notes.txt", shelf}, sinks), FIND_MATCHED) << errors;
+    EXPECT_NE(found.find(LastPathPart(holiday.path()) + ".KSB:1\n"), std::string::npos) << found;
+    EXPECT_NE(found.find(taxesName + ".KSB:1\n"), std::string::npos) << found;
+    found.clear();
+    EXPECT_EQ(RunLabelFind({"--json", "TAXES-2021.xls", shelf}, sinks), FIND_MATCHED) << errors;
+    EXPECT_NE(found.find(taxesName + ".KSB\",\"volume\":\"" + taxesName + "\""), std::string::npos) << found;
+    EXPECT_NE(found.find("\"path\":\"2021\\\\taxes-2021.xls\""), std::string::npos) << found;
+}
 
 TEST(LabelJob, AFolderThatIsNotThereStopsBeforeAnythingStarts) {
     Folder out("bad-out");

@@ -11,6 +11,15 @@
 #include "render/page_flow.h"
 #include "render/print_plan.h"
 
+std::string SavedSpineText(const std::string& bytes) {
+    ZIPINFO label;
+    std::memset(&label, 0, sizeof label);
+    if (ReadBody(bytes.data(), bytes.size(), &label) != FILE_OK) return std::string();
+    std::string text(label.VolumeName, strnlen(label.VolumeName, sizeof label.VolumeName));
+    FreeScratchLabel(&label);
+    return text;
+}
+
 bool CountSavedBody(const std::string& bytes, const EditionProfile& edition, const JobPrintSettings& settings,
                     JobCounts* counts, std::string* error) {
     ZIPINFO label;

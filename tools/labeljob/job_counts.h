@@ -14,5 +14,8 @@ struct JobPrintSettings {
 };
 
 // False with the reason when the body cannot be read.
+// The spine text a saved body holds (ANSI); empty when it cannot be read.
+std::string SavedSpineText(const std::string& bytes);
+
 bool CountSavedBody(const std::string& bytes, const EditionProfile& edition, const JobPrintSettings& settings,
                     JobCounts* counts, std::string* error);

@@ -6,8 +6,7 @@
 
 #include <string>
 
-std::wstring Wide(const std::string& utf8);
-std::string Utf8(const std::wstring& wide);
+#include "base/win32/ansi_text_win32.h"
 
 // "Z:\home\me\x" for "/home/me/x"; a path that already names a drive
 // stays as it is.

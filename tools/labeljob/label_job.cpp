@@ -17,6 +17,7 @@
 #include "tools/driver/window_capture.h"
 #include "tools/driver/wine_drive.h"
 #include "tools/labeljob/cups_jobs.h"
+#include "tools/labeljob/disk_file_names.h"
 #include "tools/labeljob/job_counts.h"
 #include "tools/labeljob/job_files.h"
 
@@ -186,6 +187,10 @@ class Job {
     JobResult Run() {
         result_.status = JOB_STOPPED;
         if (!o_.disk.empty() && !MapDrive()) return result_;
+        if (!NameOutputs()) {
+            if (mapped_) UnmapWineDrive(o_.drive);
+            return result_;
+        }
         bool ok = Start() && (o_.disk.empty() || (Settings() && ReadDisk() && SpineText())) && Picture() &&
                   (!o_.labelFile.empty() || Save()) && Print() && Close() && Count();
         if (!ok) Abandon();
@@ -207,6 +212,49 @@ class Job {
         if (!MapWineDrive(o_.drive, o_.disk.c_str(), device.empty() ? nullptr : device.c_str()))
             return Fail(std::string("cannot map ") + o_.drive + ": to " + o_.disk);
         mapped_ = true;
+        return true;
+    }
+
+    // The volume label the program reads from the drive (ANSI); empty when
+    // the disk has none.
+    std::string VolumeLabel() {
+        char root[] = "?:\\";
+        root[0] = o_.drive;
+        char label[MAX_PATH + 1] = "";
+        if (!GetVolumeInformationA(root, label, sizeof label, nullptr, nullptr, nullptr, nullptr, 0)) return "";
+        return label;
+    }
+
+    // What the spine will show (ANSI): the disk's volume label or the
+    // folder's name; for a label file, the spine text it holds.
+    std::string SpineTitle() {
+        std::string bytes;
+        if (!o_.labelFile.empty()) return ReadWholeFile(o_.labelFile, &bytes) ? SavedSpineText(bytes) : "";
+        std::string label = VolumeLabel();
+        return label.empty() ? SystemAnsiFromUtf8(LastPathPart(o_.disk)).substr(0, 63) : label;
+    }
+
+    // The outputs' stem: the edition, or the disk's title, numbered when
+    // another disk of that name is in the folder already (--force: that
+    // disk's files are replaced instead).
+    bool NameOutputs() {
+        if (!o_.diskNames) {
+            stem_ = o_.edition;
+            return true;
+        }
+        std::string stem = FileNameOfTitle(Utf8FromAnsi(SpineTitle()));
+        if (!o_.force) {
+            stem = FreeStem(stem, [this](const std::string& candidate) {
+                for (const char* ext : {"png", e_.bodyExt + 1, "pdf"})
+                    if (IsFile(OutputPath(o_, candidate, ext))) return true;
+                return false;
+            });
+        }
+        std::string ansi;
+        if (!AnsiWindowsPath(OutputPath(o_, stem, "pdf"), &ansi))
+            return Fail("the program cannot write " + OutputPath(o_, stem, "pdf") +
+                        ": the Windows code page has no letters for its name");
+        stem_ = stem;
         return true;
     }
 
@@ -247,12 +295,8 @@ class Job {
     // The spine shows the volume label the program read; a folder without
     // one gets its own name, typed as a user would.
     bool SpineText() {
-        wchar_t root[] = L"?:\\";
-        root[0] = static_cast<wchar_t>(o_.drive);
-        wchar_t label[MAX_PATH + 1] = L"";
-        if (GetVolumeInformationW(root, label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0) && label[0])
-            return true;
-        std::string name = SystemAnsiFromUtf8(LastPathPart(o_.disk)).substr(0, 63);
+        if (!VolumeLabel().empty()) return true;
+        std::string name = SpineTitle();
         DialogAnswer typeName = {std::string(e_.name) + " Label *", [name](HWND dialog, std::string* failure) {
                                      if (SetFieldText(dialog, IDC_SPINE_TEXT, name) && PressButton(dialog, IDOK))
                                          return true;
@@ -266,7 +310,7 @@ class Job {
     }
 
     bool Picture() {
-        std::string path = OutputPath(o_, "png");
+        std::string path = OutputPath(o_, stem_, "png");
         std::string windowsPath;
         AnsiWindowsPath(path, &windowsPath);
         if (!WaitUntilHandled(run_.window) || !CaptureWindow(run_.window, windowsPath))
@@ -278,7 +322,7 @@ class Job {
     }
 
     bool Save() {
-        std::string path = OutputPath(o_, e_.bodyExt + 1), windowsPath;
+        std::string path = OutputPath(o_, stem_, e_.bodyExt + 1), windowsPath;
         AnsiWindowsPath(path, &windowsPath);
         std::vector<DialogAnswer> answers = {FileDialogAnswer(e_.saveBodyCaption, windowsPath, o_.force)};
         if (!Check(CarryOut(run_, CMD_SAVE_AS, answers, kSaveMs, "saving the label"))) return false;
@@ -304,7 +348,7 @@ class Job {
         std::string pdf = QueuePdfOf(o_, jobId), bytes;
         if (pdf.empty() || !ReadWholeFile(pdf, &bytes) || !PdfComplete(bytes))
             return Fail("printing: job " + std::to_string(jobId) + " left no complete PDF in the queue's folder");
-        std::string out = OutputPath(o_, "pdf");
+        std::string out = OutputPath(o_, stem_, "pdf");
         if (!CopyOneFile(pdf, out)) return Fail("printing: cannot copy " + pdf + " to " + out);
         DeleteFileA(pdf.c_str());
         result_.pdfPath = out;
@@ -358,14 +402,15 @@ class Job {
     bool mapped_ = false;
     bool archivesOn_ = false;
     bool saved_ = false;
+    std::string stem_;
 };
 
 }  // namespace
 
-std::string OutputPath(const JobOptions& options, const std::string& extension) {
+std::string OutputPath(const JobOptions& options, const std::string& stem, const std::string& extension) {
     std::string folder = options.outDir;
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder + "/" + options.edition + "." + extension;
+    return folder + "/" + stem + "." + extension;
 }
 
 bool CheckJobOptions(const JobOptions& o, std::string* message) {
@@ -403,7 +448,7 @@ bool CheckJobOptions(const JobOptions& o, std::string* message) {
         return false;
     }
     std::string ansi;
-    if (!AnsiWindowsPath(OutputPath(o, "pdf"), &ansi)) {
+    if (!AnsiWindowsPath(OutputPath(o, o.edition, "pdf"), &ansi)) {
         *message = "the program cannot write into " + o.outDir + ": the Windows code page has no letters for its name";
         return false;
     }
@@ -411,10 +456,12 @@ bool CheckJobOptions(const JobOptions& o, std::string* message) {
         *message = "cannot make the folder " + o.outDir;
         return false;
     }
-    if (!o.force) {
+    // Outputs named after the disk never replace another disk's: they are
+    // numbered (Job::NameOutputs).
+    if (!o.force && !o.diskNames) {
         for (const std::string& ext : {std::string("png"), std::string(edition->bodyExt + 1), std::string("pdf")}) {
-            if (!IsFile(OutputPath(o, ext))) continue;
-            *message = OutputPath(o, ext) + " exists; --force replaces it";
+            if (!IsFile(OutputPath(o, o.edition, ext))) continue;
+            *message = OutputPath(o, o.edition, ext) + " exists; --force replaces it";
             return false;
         }
     }

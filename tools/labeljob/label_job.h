@@ -14,7 +14,8 @@ struct JobOptions {
     std::string levels = "all";  // "0" to "4" or "all"
     bool archives = false;
     std::string outDir;      // Unix path; made when missing
-    bool force = false;      // existing outputs may be replaced
+    bool diskNames = false;  // the outputs named after the disk, not the edition
+    bool force = false;      // existing outputs may be replaced (with diskNames: that disk's)
     std::string settings;    // an INI to start from (Unix path), copied in
     std::string queue = "LabelRun";  // the PDF queue
     char drive = 'R';        // the letter the folder is mapped to
@@ -56,5 +57,6 @@ JobResult RunLabelJob(const JobOptions& options);
 // The one line the job ends with.
 std::string SummaryLine(const JobOptions& options, const JobResult& result);
 
-// The output file of an edition in a folder: "Kestrin.KSB", "Kestrin.pdf".
-std::string OutputPath(const JobOptions& options, const std::string& extension);
+// An output file: the stem is the edition ("Kestrin.KSB", "Kestrin.pdf")
+// or, with diskNames, the disk's (disk_file_names.h).
+std::string OutputPath(const JobOptions& options, const std::string& stem, const std::string& extension);

@@ -1,15 +1,16 @@
 // labeljob: an edition's main job, run on the real program (see
 // label_job.h). scripts/run starts it in the job's own Wine prefix:
 //   labeljob EDITION [--disk FOLDER] [--levels 0|1|2|3|4|all] [--archives]
-//            [--out FOLDER] [--force] [--settings INI] [-label FILE]
+//            [--out FOLDER [--disk-names]] [--force] [--settings INI] [-label FILE]
+// --disk-names names the outputs after the disk instead of the edition.
 // Exit status: 0 done, 1 the run stopped (the reason on stderr), 2 bad
 // input (nothing started).
-#include <windows.h>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "base/win32/command_line_win32.h"
 #include "tools/labeljob/job_files.h"
 #include "tools/labeljob/label_job.h"
 
@@ -17,16 +18,7 @@ namespace {
 
 const char kUsage[] =
     "usage: labeljob EDITION [--disk FOLDER] [--levels 0|1|2|3|4|all] [--archives]\n"
-    "                [--out FOLDER] [--force] [--settings INI] [-label FILE]\n";
-
-std::vector<std::string> Arguments() {
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
-    for (int i = 1; i < count; ++i) args.push_back(Utf8(wide[i]));
-    LocalFree(wide);
-    return args;
-}
+    "                [--out FOLDER [--disk-names]] [--force] [--settings INI] [-label FILE]\n";
 
 bool Parse(const std::vector<std::string>& args, JobOptions* o, std::string* error) {
     size_t i = 0;
@@ -38,6 +30,8 @@ bool Parse(const std::vector<std::string>& args, JobOptions* o, std::string* err
             o->archives = true;
         } else if (a == "--force") {
             o->force = true;
+        } else if (a == "--disk-names") {
+            o->diskNames = true;
         } else if ((a == "--disk" || a == "--levels" || a == "--out" || a == "--settings" || a == "-label") &&
                    hasValue) {
             std::string& field = a == "--disk" ? o->disk : a == "--levels" ? o->levels : a == "--out" ? o->outDir
@@ -64,7 +58,7 @@ bool Parse(const std::vector<std::string>& args, JobOptions* o, std::string* err
 int main() {
     JobOptions options;
     std::string error;
-    if (!Parse(Arguments(), &options, &error)) {
+    if (!Parse(CommandLineUtf8(), &options, &error)) {
         std::fprintf(stderr, "%s\n%s", error.c_str(), kUsage);
         return JOB_BAD_INPUT;
     }

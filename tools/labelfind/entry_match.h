@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalog/zipinfo.h"
+#include "record/zipinfo.h"
 
 // A wildcard: '*' any run of bytes ('\' too), '?' one byte, any other
 // byte itself with letters compared as the programs compare names when

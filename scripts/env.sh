@@ -34,10 +34,9 @@ export LABEL_ARCH
 # build folder, and a 64-bit prefix cannot host 32-bit programs. The i686
 # ones keep the plain names.
 arch_suffix() { [ "$1" = i686 ] && echo "" || echo "-$1"; }
-cross_dir() { echo "$BUILD_DIR/cross$(arch_suffix "$1")"; }
+# Any architecture's JPEG library: CI builds both.
 jpeg_prefix() { echo "$DEPS_DIR/libjpeg-turbo-mingw$(arch_suffix "$1")"; }
-ARCH_SUFFIX=""
-[ "$LABEL_ARCH" = i686 ] || ARCH_SUFFIX="-$LABEL_ARCH"
+ARCH_SUFFIX="$(arch_suffix "$LABEL_ARCH")"
 CROSS_DIR="$BUILD_DIR/cross$ARCH_SUFFIX"
 JPEG_MINGW_PREFIX="$DEPS_DIR/libjpeg-turbo-mingw$ARCH_SUFFIX"
 if [ "$LABEL_ARCH" = i686 ]; then

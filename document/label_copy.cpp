@@ -6,6 +6,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/dates.h"
 #include "catalog/labels.h"
+#include "document/look_schema.h"
 #include "document/object_list.h"
 
 void ClearLabel(ZIPINFO* label) {
@@ -31,20 +32,6 @@ void ClearAllLabelRecords() {
 
 namespace {
 
-// A copy of the styles array, or null for none; false when memory runs out.
-bool CopyStyles(const ZIPINFO& from, ExtStyle** out, int32_t* count) {
-    *out = nullptr;
-    *count = 0;
-    if (from.NumExtStyles <= 0 || !from.ExtStyles) return true;
-    size_t bytes = sizeof(ExtStyle) * static_cast<size_t>(from.NumExtStyles);
-    auto* styles = static_cast<ExtStyle*>(std::malloc(bytes));
-    if (!styles) return false;
-    std::memcpy(styles, from.ExtStyles, bytes);
-    *out = styles;
-    *count = from.NumExtStyles;
-    return true;
-}
-
 bool CopyObjects(const ZIPINFO& from, ZIPINFO* to) {
     // Inserted at the head from the last to the first, so the order stays.
     for (int i = from.NumObjects - 1; i >= 0 && from.Objects; --i) {
@@ -67,34 +54,14 @@ bool CopyObjects(const ZIPINFO& from, ZIPINFO* to) {
 
 bool CopyLook(const ZIPINFO& from, ZIPINFO* to) {
     if (&from == to) return true;
-    ExtStyle* styles;
-    int32_t count;
-    if (!CopyStyles(from, &styles, &count)) return false;
-    to->SortMode = from.SortMode;
-    to->Direction = from.Direction;
-    to->Columns = from.Columns;
-    to->Lined = from.Lined;
-    to->ShowSize = from.ShowSize;
-    to->ShowExt = from.ShowExt;
-    to->ShowComm = from.ShowComm;
-    to->ShowZip = from.ShowZip;
-    to->Opposing = from.Opposing;
-    to->Font = from.Font;
-    to->FontColor = from.FontColor;
-    to->FontHeight = from.FontHeight;
-    to->DirFont = from.DirFont;
-    to->DirFontColor = from.DirFontColor;
-    to->DirFontHeight = from.DirFontHeight;
-    to->CommFont = from.CommFont;
-    to->CommFontColor = from.CommFontColor;
-    to->CommFontHeight = from.CommFontHeight;
-    to->SpineFont = from.SpineFont;
-    to->SpineFontColor = from.SpineFontColor;
-    to->SpineAlign = from.SpineAlign;
-    to->ZipColor = from.ZipColor;
-    std::free(to->ExtStyles);
-    to->ExtStyles = styles;
-    to->NumExtStyles = count;
+    if (!CopyStyles(from, to)) return false;
+    auto& source = const_cast<ZIPINFO&>(from);  // only read
+    for (int i = 0; i < kLookFieldCount; ++i) {
+        const LookField& f = kLookSchema[i];
+        if (!(f.carry & CARRY_DUPLICATE) || !f.at) continue;
+        FieldRef field = f.at(*to);
+        std::memcpy(field.at, f.at(source).at, static_cast<size_t>(field.size));
+    }
     // The order may have changed: sorted again under the new keys.
     SortCatalog(to);
     InvalidateLayout(to);
@@ -130,5 +97,5 @@ bool ReplicateLabel(const ZIPINFO& from, ZIPINFO* to) {
         tree->NumEntries = 0;
         DeleteCatalogList(tree);
     }
-    return CopyStyles(from, &to->ExtStyles, &to->NumExtStyles) && CopyObjects(from, to);
+    return CopyStyles(from, to) && CopyObjects(from, to);
 }

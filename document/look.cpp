@@ -6,6 +6,7 @@
 #include "catalog/catalog_ops.h"
 #include "catalog/labels.h"
 #include "base/text_field.h"
+#include "document/look_schema.h"
 
 void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
     std::memset(font, 0, sizeof *font);
@@ -18,35 +19,24 @@ void MarkFontUnset(FontDesc* font, const DefaultFont& wanted) {
 }
 
 void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
-    MarkFontUnset(&label->Font, DefaultLabelFont(FONT_FILES, edition));
-    MarkFontUnset(&label->DirFont, DefaultLabelFont(FONT_FOLDERS, edition));
-    MarkFontUnset(&label->CommFont, DefaultLabelFont(FONT_COMMENT, edition));
-    MarkFontUnset(&label->SpineFont, DefaultLabelFont(FONT_SPINE, edition));
-
-    label->Columns = 3;
-    label->Opposing = edition.id == EDITION_DOVANTEL ? 1 : 0;
-    label->Lined = 1;
-    label->SortMode = 1;
-    label->Direction = 1;
-    label->ShowSize = edition.id == EDITION_WIMBROOK ? 0 : 1;
-    label->ShowExt = 1;
-    label->ShowComm = edition.id == EDITION_WIMBROOK ? 0 : 1;
-    label->ShowZip = 1;
-    label->LblFmt = 0;
-    label->BkgndColor = kWhite;
-    label->FontColor = 0;
-    label->DirFontColor = 0;
-    label->CommFontColor = 0;
-    label->SpineFontColor = 0;
-    label->SpineBkgndColor = kWhite;
-    label->SpineAlign = 0;
-    label->ZipColor = 0;
-    CopyField(label->Comment, kDefaultComment);
-
-    std::free(label->ExtStyles);
-    label->ExtStyles = nullptr;
-    label->NumExtStyles = 0;
-
+    for (int i = 0; i < kLookFieldCount; ++i) {
+        const LookField& f = kLookSchema[i];
+        if (!(f.carry & CARRY_RESET)) continue;
+        if (f.kind == LOOK_STYLES) {
+            PutStyles(label, nullptr, 0);
+            continue;
+        }
+        FieldRef field = f.at(*label);
+        switch (f.kind) {
+        case LOOK_FONT:
+            MarkFontUnset(static_cast<FontDesc*>(field.at), DefaultLabelFont(f.slot, edition));
+            break;
+        case LOOK_TEXT:
+            CopyText(static_cast<char*>(field.at), static_cast<size_t>(field.size), f.reset.text[edition.id]);
+            break;
+        default: *static_cast<int32_t*>(field.at) = f.reset.number[edition.id]; break;
+        }
+    }
     SortCatalog(label);
     InvalidateLayout(label);
 }

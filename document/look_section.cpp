@@ -4,8 +4,8 @@
 #include <initializer_list>
 
 #include "catalog/dates.h"
+#include "document/look_schema.h"
 #include "document/settings_bounds.h"
-#include "render/catalog_geometry.h"
 
 namespace {
 
@@ -42,8 +42,7 @@ bool ReadExtStyles(LineReader* r, ZIPINFO* label) {
     if (count == 0) return true;
     auto* styles = static_cast<ExtStyle*>(std::calloc(static_cast<size_t>(count), sizeof(ExtStyle)));
     if (!styles) return false;
-    label->ExtStyles = styles;
-    label->NumExtStyles = count;
+    PutStyles(label, styles, count);
     for (int i = 0; i < count; ++i) {
         ExtStyle& s = styles[i];
         if (!ReadDotText(r, s.ExtName, sizeof s.ExtName) || !Color(r, &s.ExtColor) || !ReadFontBlock(r, &s.ExtFont))
@@ -52,93 +51,107 @@ bool ReadExtStyles(LineReader* r, ZIPINFO* label) {
     return true;
 }
 
-}  // namespace
+void PutExtStyles(std::string* out, const ZIPINFO& label) {
+    int count = ClampInt(HeldStyles(label), 0, kMaxExtStyles);
+    PutNumber(out, count);
+    for (int i = 0; i < count; ++i) {
+        const ExtStyle& s = StylesOf(label)[i];
+        PutDotText(out, s.ExtName, sizeof s.ExtName);
+        PutNumber(out, static_cast<int32_t>(s.ExtColor));
+        PutFontBlock(out, s.ExtFont);
+    }
+}
 
-bool ReadLookSection(LineReader* r, int v, ZIPINFO* label) {
-    std::free(label->ExtStyles);
-    label->ExtStyles = nullptr;
-    label->NumExtStyles = 0;
+// The disk facts and the label's dates: stored from version 25 on; an
+// older section is read with none and today's dates.
+bool ReadDiskFacts(LineReader* r, int v, ZIPINFO* label) {
     ZIPINFO& l = *label;
-    if (!ReadDotText(r, l.VolumeName, sizeof l.VolumeName) || !ReadDotText(r, l.Comment, sizeof l.Comment) ||
-        !ReadInt(r, &l.SortMode) || !ReadInt(r, &l.Direction) || !ReadInt(r, &l.Columns))
-        return false;
-    if (v >= 25) {
-        if (!ReadInt(r, &l.Lined)) return false;
-    } else {
-        l.Lined = l.Columns >= 0 ? 1 : 0;
-    }
-    int64_t columns = l.Columns < 0 ? -int64_t(l.Columns) : l.Columns;
-    l.Columns = static_cast<int32_t>(columns > kMaxColumns ? kMaxColumns : columns);
-    if (!ReadInt(r, &l.ShowSize) || !ReadInt(r, &l.ShowExt) || !ReadInt(r, &l.ShowComm)) return false;
-    l.ShowZip = 1;
-    l.LblFmt = 0;
-    if (v >= 17 && (!ReadInt(r, &l.ShowZip) || !ReadInt(r, &l.LblFmt))) return false;
-    l.Opposing = 0;
-    if (v >= 19 && !ReadInt(r, &l.Opposing)) return false;
-    l.BkgndColor = 0xFFFFFF;
-    if (v >= 18 && !Color(r, &l.BkgndColor)) return false;
-    if (!Height(r, &l.FontHeight) || !Height(r, &l.DirFontHeight) || !Height(r, &l.CommFontHeight) ||
-        !ReadInt(r, &l.ZipColor) || !Color(r, &l.FontColor) || !Color(r, &l.DirFontColor) ||
-        !Color(r, &l.CommFontColor) || !Color(r, &l.SpineFontColor))
-        return false;
-    l.SpineBkgndColor = 0xFFFFFF;
-    if (v >= 18 && !Color(r, &l.SpineBkgndColor)) return false;
-    l.SpineAlign = 0;
-    if (v >= 19 && !ReadInt(r, &l.SpineAlign)) return false;
-    if (v >= kFirstDatedVersion) {
-        if (!Space(r, &l.SpaceUsed) || !Space(r, &l.SpaceFree) || !Space(r, &l.SpaceTotal) ||
-            !ReadInt(r, &l.NumFiles) || !ReadInt(r, &l.NumFolders) ||
-            !ReadDotText(r, l.ShortDate, sizeof l.ShortDate) || !ReadDotText(r, l.LongDate, 64))
-            return false;
-    } else {
-        l.SpaceUsed = l.SpaceFree = l.SpaceTotal = 0;
-        l.NumFiles = l.NumFolders = 0;
-        TodayDates(l.ShortDate, sizeof l.ShortDate, l.LongDate, 64);
-    }
-    if (!ReadFontBlock(r, &l.Font) || !ReadFontBlock(r, &l.DirFont) || !ReadFontBlock(r, &l.CommFont) ||
-        !ReadFontBlock(r, &l.SpineFont))
-        return false;
-    if (v > 16 && !ReadExtStyles(r, label)) return false;
-
-    l.SortMode = SoundSortMode(l.SortMode);
-    l.Direction = SoundDirection(l.Direction);
-    l.Lined = Switch01(l.Lined);
-    l.ShowSize = Switch01(l.ShowSize);
-    l.ShowExt = Switch01(l.ShowExt);
-    l.ShowComm = Switch01(l.ShowComm);
-    l.ShowZip = Switch01(l.ShowZip);
-    l.LblFmt = ClampInt(l.LblFmt, 0, 6);
-    l.Opposing = Switch01(l.Opposing);
-    l.ZipColor = Switch01(l.ZipColor);
-    l.SpineAlign = ClampInt(l.SpineAlign, 0, 2);
-    l.NumFiles = l.NumFiles < 0 ? 0 : l.NumFiles;
-    l.NumFolders = l.NumFolders < 0 ? 0 : l.NumFolders;
+    if (v >= kFirstDatedVersion)
+        return Space(r, &l.SpaceUsed) && Space(r, &l.SpaceFree) && Space(r, &l.SpaceTotal) &&
+               ReadInt(r, &l.NumFiles) && ReadInt(r, &l.NumFolders) &&
+               ReadDotText(r, l.ShortDate, sizeof l.ShortDate) && ReadDotText(r, l.LongDate, 64);
+    l.SpaceUsed = l.SpaceFree = l.SpaceTotal = 0;
+    l.NumFiles = l.NumFolders = 0;
+    TodayDates(l.ShortDate, sizeof l.ShortDate, l.LongDate, 64);
     return true;
 }
 
-void PutLookSection(std::string* out, const ZIPINFO& l) {
-    PutDotText(out, l.VolumeName, sizeof l.VolumeName);
-    PutDotText(out, l.Comment, sizeof l.Comment);
-    for (int32_t n : {l.SortMode, l.Direction, l.Columns, l.Lined, l.ShowSize, l.ShowExt, l.ShowComm, l.ShowZip,
-                      l.LblFmt, l.Opposing})
-        PutNumber(out, n);
-    PutNumber(out, static_cast<int32_t>(l.BkgndColor));
-    for (int32_t n : {l.FontHeight, l.DirFontHeight, l.CommFontHeight, l.ZipColor}) PutNumber(out, n);
-    for (ColorRef c : {l.FontColor, l.DirFontColor, l.CommFontColor, l.SpineFontColor, l.SpineBkgndColor})
-        PutNumber(out, static_cast<int32_t>(c));
-    PutNumber(out, l.SpineAlign);
+void PutDiskFacts(std::string* out, const ZIPINFO& l) {
     for (int64_t n : {l.SpaceUsed, l.SpaceFree, l.SpaceTotal}) PutNumber(out, n);
     PutNumber(out, l.NumFiles);
     PutNumber(out, l.NumFolders);
     PutDotText(out, l.ShortDate, sizeof l.ShortDate);
     PutDotText(out, l.LongDate, 64);  // only the first 64 are ever filled
-    for (const FontDesc* f : {&l.Font, &l.DirFont, &l.CommFont, &l.SpineFont}) PutFontBlock(out, *f);
-    int count = l.ExtStyles ? ClampInt(l.NumExtStyles, 0, kMaxExtStyles) : 0;
-    PutNumber(out, count);
-    for (int i = 0; i < count; ++i) {
-        const ExtStyle& s = l.ExtStyles[i];
-        PutDotText(out, s.ExtName, sizeof s.ExtName);
-        PutNumber(out, static_cast<int32_t>(s.ExtColor));
-        PutFontBlock(out, s.ExtFont);
+}
+
+int32_t& Number(const LookField& f, ZIPINFO* label) { return *static_cast<int32_t*>(f.at(*label).at); }
+
+// A field's line as the section holds it.
+bool ReadField(LineReader* r, int v, const LookField& f, ZIPINFO* label) {
+    switch (f.kind) {
+    case LOOK_DISK_FACTS: return ReadDiskFacts(r, v, label);
+    case LOOK_STYLES: return v < f.since || ReadExtStyles(r, label);
+    default: break;
+    }
+    FieldRef field = f.at(*label);
+    if (v < f.since) {
+        if (f.ini.rule == RULE_COLUMNS) SectionColumns(label, false);
+        else *static_cast<int32_t*>(field.at) = f.absent;
+        return true;
+    }
+    switch (f.kind) {
+    case LOOK_TEXT: return ReadDotText(r, static_cast<char*>(field.at), static_cast<size_t>(field.size));
+    case LOOK_FONT: return ReadFontBlock(r, static_cast<FontDesc*>(field.at));
+    case LOOK_COLOR: return Color(r, static_cast<ColorRef*>(field.at));
+    case LOOK_HEIGHT: return Height(r, static_cast<int32_t*>(field.at));
+    default:
+        if (!ReadInt(r, static_cast<int32_t*>(field.at))) return false;
+        if (f.ini.rule == RULE_COLUMNS) SectionColumns(label, true);
+        return true;
+    }
+}
+
+// A number kept within what the INI keeps it in.
+void Settle(const LookField& f, ZIPINFO* label) {
+    if (f.kind != LOOK_NUMBER) return;
+    int32_t& n = Number(f, label);
+    switch (f.ini.rule) {
+    case RULE_SWITCH:
+    case RULE_COLUMNS: n = Switch01(n); break;
+    case RULE_CLAMP: n = ClampInt(n, f.ini.low, f.ini.high); break;
+    case RULE_DIRECTION: n = SoundDirection(n); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+bool ReadLookSection(LineReader* r, int v, ZIPINFO* label) {
+    PutStyles(label, nullptr, 0);
+    if (!ReadDotText(r, label->VolumeName, sizeof label->VolumeName)) return false;
+    for (int i = 0; i < kLookFieldCount; ++i)
+        if (!ReadField(r, v, kLookSchema[i], label)) return false;
+    for (int i = 0; i < kLookFieldCount; ++i) Settle(kLookSchema[i], label);
+    label->NumFiles = label->NumFiles < 0 ? 0 : label->NumFiles;
+    label->NumFolders = label->NumFolders < 0 ? 0 : label->NumFolders;
+    return true;
+}
+
+void PutLookSection(std::string* out, const ZIPINFO& label) {
+    PutDotText(out, label.VolumeName, sizeof label.VolumeName);
+    auto& l = const_cast<ZIPINFO&>(label);  // the fields are only read
+    for (int i = 0; i < kLookFieldCount; ++i) {
+        const LookField& f = kLookSchema[i];
+        switch (f.kind) {
+        case LOOK_DISK_FACTS: PutDiskFacts(out, label); break;
+        case LOOK_STYLES: PutExtStyles(out, label); break;
+        case LOOK_TEXT: {
+            FieldRef field = f.at(l);
+            PutDotText(out, static_cast<const char*>(field.at), static_cast<size_t>(field.size));
+            break;
+        }
+        case LOOK_FONT: PutFontBlock(out, *static_cast<const FontDesc*>(f.at(l).at)); break;
+        default: PutNumber(out, *static_cast<const int32_t*>(f.at(l).at)); break;
+        }
     }
 }

@@ -7,6 +7,7 @@
 
 #include "catalog/labels.h"
 #include "base/text_field.h"
+#include "document/look_schema.h"
 #include "document/settings_bounds.h"
 #include "document/settings_store.h"
 #include "document/settings_table.h"
@@ -135,7 +136,7 @@ void LoadValue(const SettingRow& row, const char* key, const FieldRef& field, co
     case RULE_DRIVE: SetFieldNumber(field, found ? SoundDrive(static_cast<int8_t>(value)) : 0); break;
     case RULE_COLUMNS:
         SetFieldNumber(field, value);
-        SoundColumns(&p.label->Columns, &p.label->Lined);
+        SoundLabelColumns(p.label);
         break;
     default: SetFieldNumber(field, Sound(row, value, p)); break;
     }
@@ -179,12 +180,16 @@ bool SaveValue(const SettingRow& row, const char* key, const FieldRef& field) {
 
 bool WalkRows(const SettingRow* rows, int count, const SettingsPlace& p, int element, Pass pass);
 
+FieldRef FieldAt(const SettingRow& row, const SettingsPlace& p, int index) {
+    return row.labelField ? row.labelField(*p.label) : row.field(p, index);
+}
+
 bool WalkKey(const SettingRow& row, const SettingsPlace& p, int index, Pass pass) {
     Key key(row, p, index);
     bool done = true;
     switch (row.store) {
     case KEY_POSITION: {
-        auto* position = static_cast<ScreenPosition*>(row.field(p, index).at);
+        auto* position = static_cast<ScreenPosition*>(FieldAt(row, p, index).at);
         int32_t* coordinates[2] = {&position->x, &position->y};
         for (int c = 0; c < 2; ++c) {
             char part[sizeof key.text + 1];
@@ -211,8 +216,8 @@ bool WalkKey(const SettingRow& row, const SettingsPlace& p, int index, Pass pass
         }
         return done;
     default:
-        if (pass == SAVING) return SaveValue(row, key, row.field(p, index));
-        LoadValue(row, key, row.field(p, index), p, index);
+        if (pass == SAVING) return SaveValue(row, key, FieldAt(row, p, index));
+        LoadValue(row, key, FieldAt(row, p, index), p, index);
         return true;
     }
 }

@@ -4,23 +4,10 @@
 #include <iterator>
 
 #include "document/look.h"
+#include "document/look_schema.h"
 #include "document/settings_bounds.h"
 
 namespace {
-
-int HeldStyles(const SettingsPlace& p) { return p.label->ExtStyles ? p.label->NumExtStyles : 0; }
-
-void ReplaceStyles(const SettingsPlace& p, int count) {
-    ZIPINFO* label = p.label;
-    std::free(label->ExtStyles);
-    label->ExtStyles = nullptr;
-    label->NumExtStyles = 0;
-    if (count <= 0) return;
-    auto* styles = static_cast<ExtStyle*>(std::calloc(static_cast<size_t>(count), sizeof(ExtStyle)));
-    if (!styles) return;  // the label simply has no styles
-    label->ExtStyles = styles;
-    label->NumExtStyles = count;
-}
 
 int HeldPatterns(const SettingsPlace& p) { return p.scan->Exclude ? p.scan->NumExclude : 0; }
 
@@ -38,59 +25,16 @@ void ReplacePatterns(const SettingsPlace& p, int count) {
     if (scan->NumExclude == 0) scan->ExcludeMode = 1;
 }
 
-// A row's field: in the view, scan or program settings, the printer being
-// read or written, the label record, or one of its extension styles.
+// A row's field: in the view, scan or program settings, or the printer
+// being read or written. A label's keys are the look schema's.
 #define VIEW(f) [](const SettingsPlace& p, int) { return Field(p.view->f); }
 #define SCAN(f) [](const SettingsPlace& p, int) { return Field(p.scan->f); }
 #define PROGRAM(f) [](const SettingsPlace& p, int) { return Field(p.program->f); }
 #define PROGRAM_AT(f) [](const SettingsPlace& p, int i) { return Field(p.program->f[i]); }
 #define PRINTER(f) [](const SettingsPlace& p, int) { return Field(p.printer->f); }
-#define LABEL(f) [](const SettingsPlace& p, int) { return Field(p.label->f); }
-#define STYLE(f) [](const SettingsPlace& p, int n) { return Field(p.label->ExtStyles[n].f); }
 
 constexpr FieldOf kNoField = nullptr;
-constexpr Fallback kNone = {};
-
-// Each extension style of a label, "ExtName<label>_<style>".
-constexpr SettingRow kStyleRows[] = {
-    // key             store      rule       default      field               save  low high
-    {"ExtName%d_%d",   KEY_TEXT,  RULE_NONE, Text("xxx"), STYLE(ExtName),     1,    0,  7},
-    {"ExtColor%d_%d",  KEY_INT,   RULE_RGB,  Same(0),     STYLE(ExtColor),    2},
-    {"ExtFont%d_%d",   KEY_FONT,  RULE_NONE, kNone,       STYLE(ExtFont),     3},
-};
-constexpr SettingList kStyles = {kStyleRows, static_cast<int>(std::size(kStyleRows)), HeldStyles, ReplaceStyles};
-
-// The look of each label record, "%d" its index. A font's keys missing
-// their height load as never set (height -1).
-constexpr SettingRow kLabelRows[] = {
-    // key                 store      rule              default         field                   save  low high
-    {"Columns%d",          KEY_INT,   RULE_NONE,        Same(3),        LABEL(Columns),         3},
-    {"Lined%d",            KEY_INT,   RULE_COLUMNS,     Same(1),        LABEL(Lined),           4},
-    {"SortMode%d",         KEY_INT,   RULE_CLAMP,       Same(1),        LABEL(SortMode),        1,    1,  3},
-    {"Direction%d",        KEY_INT,   RULE_DIRECTION,   Same(1),        LABEL(Direction),       2},
-    {"ShowSize%d",         KEY_INT,   RULE_SWITCH,      Each(1, 1, 0),  LABEL(ShowSize),        5},
-    {"ShowExt%d",          KEY_INT,   RULE_SWITCH,      Same(1),        LABEL(ShowExt),         6},
-    {"ShowComm%d",         KEY_INT,   RULE_SWITCH,      Each(1, 1, 0),  LABEL(ShowComm),        7},
-    {"ShowZip%d",          KEY_INT,   RULE_SWITCH,      Same(1),        LABEL(ShowZip),         8},
-    {"LblFmt%d",           KEY_INT,   RULE_CLAMP,       Same(0),        LABEL(LblFmt),          9,    0,  6},
-    {"Opposing%d",         KEY_INT,   RULE_SWITCH,      Each(0, 1, 1),  LABEL(Opposing),        10},
-    {"BkgndColor%d",       KEY_BITS,  RULE_RGB,         Same(kWhite),   LABEL(BkgndColor),      11},
-    {"Font%d",             KEY_FONT,  RULE_NONE,        kNone,          LABEL(Font),            12},
-    {"FontColor%d",        KEY_BITS,  RULE_RGB,         Same(0),        LABEL(FontColor),       13},
-    {"DirFont%d",          KEY_FONT,  RULE_NONE,        kNone,          LABEL(DirFont),         14},
-    {"DirFontColor%d",     KEY_BITS,  RULE_RGB,         Same(0),        LABEL(DirFontColor),    15},
-    {"CommFont%d",         KEY_FONT,  RULE_NONE,        kNone,          LABEL(CommFont),        16},
-    {"CommFontColor%d",    KEY_BITS,  RULE_RGB,         Same(0),        LABEL(CommFontColor),   17},
-    {"Comment%d",          KEY_TEXT,  RULE_NONE,        Text(kDefaultComment), LABEL(Comment),  18,   0,  254},
-    {"SpineFont%d",        KEY_FONT,  RULE_NONE,        kNone,          LABEL(SpineFont),       19},
-    {"SpineFontColor%d",   KEY_BITS,  RULE_RGB,         Same(0),        LABEL(SpineFontColor),  20},
-    {"SpineBkgndColor%d",  KEY_BITS,  RULE_RGB,         Same(kWhite),   LABEL(SpineBkgndColor), 21},
-    {"SpineAlign%d",       KEY_INT,   RULE_CLAMP,       Same(0),        LABEL(SpineAlign),      22,   0,  2},
-    {"ZipColor%d",         KEY_INT,   RULE_SWITCH,      Same(0),        LABEL(ZipColor),        23},
-    {"Exts%d",             KEY_LIST,  RULE_CLAMP,       Same(0),        kNoField,               24,   0,  kMaxExtStyles,
-     kAllEditions, false, 1, &kStyles},
-};
-constexpr SettingList kLabels = {kLabelRows, static_cast<int>(std::size(kLabelRows)), nullptr, nullptr};
+constexpr Fallback kNone = kNoFallback;
 
 constexpr SettingRow kPatternRows[] = {
     {"Exclude%d", KEY_TEXT, RULE_INDEX_TEXT, kNone, [](const SettingsPlace& p, int i) { return Field(p.scan->Exclude[i]); },
@@ -141,7 +85,7 @@ constexpr SettingRow kRows[] = {
     {"%s",                   KEY_POSITION, RULE_CLAMP,       Same(0),                PROGRAM_AT(Windows),  27,   -kScreen, kScreen,
      kAllEditions, false, WINDOW_KEY_COUNT},
     {"",                     KEY_LABELS,   RULE_NONE,        kNone,                  kNoField,             28,   0,   0,
-     kAllEditions, false, 1, &kLabels},
+     kAllEditions, false, 1, &kLabelKeys},
     {"CustColor%d",          KEY_BITS,     RULE_RGB,         Same(0),                PROGRAM_AT(CustColors), 29, 0,   0,
      kAllEditions, false, kCustomColorCount},
     {"HideDummy%d",          KEY_INT,      RULE_SWITCH,      Same(0),                PROGRAM_AT(HideDummy), 30,  0,   0,
@@ -159,25 +103,8 @@ constexpr SettingRow kRows[] = {
 #undef PROGRAM
 #undef PROGRAM_AT
 #undef PRINTER
-#undef LABEL
-#undef STYLE
 
-// The save places of a table are 1 to the number of rows written, each once.
-constexpr bool IsAnOrder(const SettingRow* rows, int count) {
-    int written = 0;
-    for (int r = 0; r < count; ++r)
-        if (rows[r].save != 0) ++written;
-    for (int place = 1; place <= written; ++place) {
-        int found = 0;
-        for (int r = 0; r < count; ++r)
-            if (rows[r].save == place) ++found;
-        if (found != 1) return false;
-    }
-    return true;
-}
 static_assert(IsAnOrder(kRows, static_cast<int>(std::size(kRows))), "the exit's order of the store's keys");
-static_assert(IsAnOrder(kLabelRows, static_cast<int>(std::size(kLabelRows))), "the exit's order of a label's keys");
-static_assert(IsAnOrder(kStyleRows, static_cast<int>(std::size(kStyleRows))), "the exit's order of a style's keys");
 
 }  // namespace
 

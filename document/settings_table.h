@@ -101,6 +101,7 @@ constexpr Fallback Texts(const char* kestrin, const char* dovantel, const char* 
     return {{}, {kestrin, dovantel, wimbrook}, nullptr};
 }
 constexpr Fallback Following(double ProgramSettings::*field, int32_t plus) { return {{plus, plus, plus}, {}, field}; }
+constexpr Fallback kNoFallback = {};
 
 struct SettingRow;
 
@@ -133,7 +134,23 @@ struct SettingRow {
     bool initials = false;              // the initials dialog writes it at once
     int repeat = 1;                     // keys of the pattern: index 0 to repeat - 1
     const SettingList* list = nullptr;  // KEY_LIST, KEY_LABELS
+    // A look field's row: the field on the label record, in place of `field`.
+    FieldRef (*labelField)(ZIPINFO& label) = nullptr;
 };
+
+// The save places of a table are 1 to the number of rows written, each once.
+constexpr bool IsAnOrder(const SettingRow* rows, int count) {
+    int written = 0;
+    for (int r = 0; r < count; ++r)
+        if (rows[r].save != 0) ++written;
+    for (int place = 1; place <= written; ++place) {
+        int found = 0;
+        for (int r = 0; r < count; ++r)
+            if (rows[r].save == place) ++found;
+        if (found != 1) return false;
+    }
+    return true;
+}
 
 struct SettingTable {
     const SettingRow* rows;

@@ -9,6 +9,7 @@
 #include "document/catalog_section.h"
 #include "document/label_paths.h"
 #include "document/label_text.h"
+#include "document/look_schema.h"
 #include "document/look_section.h"
 #include "document/object_list.h"
 #include "document/object_record_io.h"
@@ -16,7 +17,21 @@
 namespace {
 
 constexpr const char* kEndOfLevel = "\\END";
-constexpr int kOlderCodes[6] = {16, 17, 18, 20, 25, 30};
+// The template format's versions and their codes. A template's first
+// line is "<edition> - Version <number>"; 4.0 is written. Its text reads
+// as the program's version line does, but the format has versions of its
+// own: a new program version need not make a new template format.
+struct TemplateFormat {
+    const char* number;
+    int code;
+};
+constexpr TemplateFormat kTemplateFormats[] = {
+    {"4.0", kTemplateVersion}, {"1.6", 16}, {"1.7", 17}, {"1.8", 18}, {"2.0", 20}, {"2.5", 25}, {"3.0", 30},
+};
+
+std::string TemplateFirstLine(const EditionProfile& edition, const TemplateFormat& format) {
+    return std::string(edition.name) + " - Version " + format.number;
+}
 // A picture's empty name line and four one-digit numbers.
 constexpr size_t kMinObjectBytes = 1 + 4 * 2;
 
@@ -138,39 +153,18 @@ void CopyFont(FontDesc* to, const FontDesc& from) {
 }
 
 void ApplyLook(LabelTemplate* t, ZIPINFO* label) {
-    const ZIPINFO& look = t->look;
-    ZIPINFO& l = *label;
-    CopyField(l.VolumeName, look.VolumeName);
-    l.SortMode = look.SortMode;
-    l.Direction = look.Direction;
-    l.Columns = look.Columns;
-    l.Lined = look.Lined;
-    l.ShowSize = look.ShowSize;
-    l.ShowExt = look.ShowExt;
-    l.ShowComm = look.ShowComm;
-    l.ShowZip = look.ShowZip;
-    l.LblFmt = look.LblFmt;
-    l.Opposing = look.Opposing;
-    l.BkgndColor = look.BkgndColor;
-    l.FontHeight = look.FontHeight;
-    l.DirFontHeight = look.DirFontHeight;
-    l.CommFontHeight = look.CommFontHeight;
-    l.ZipColor = look.ZipColor;
-    l.FontColor = look.FontColor;
-    l.DirFontColor = look.DirFontColor;
-    l.CommFontColor = look.CommFontColor;
-    l.SpineFontColor = look.SpineFontColor;
-    l.SpineBkgndColor = look.SpineBkgndColor;
-    l.SpineAlign = look.SpineAlign;
-    CopyFont(&l.Font, look.Font);
-    CopyFont(&l.DirFont, look.DirFont);
-    CopyFont(&l.CommFont, look.CommFont);
-    CopyFont(&l.SpineFont, look.SpineFont);
-    std::free(l.ExtStyles);
-    l.ExtStyles = t->look.ExtStyles;
-    l.NumExtStyles = t->look.NumExtStyles;
-    t->look.ExtStyles = nullptr;
-    t->look.NumExtStyles = 0;
+    CopyField(label->VolumeName, t->look.VolumeName);
+    for (int i = 0; i < kLookFieldCount; ++i) {
+        const LookField& f = kLookSchema[i];
+        if (!(f.carry & CARRY_TEMPLATE)) continue;
+        if (f.kind == LOOK_STYLES) {
+            MoveStyles(&t->look, label);
+            continue;
+        }
+        FieldRef to = f.at(*label), from = f.at(t->look);
+        if (f.kind == LOOK_FONT) CopyFont(static_cast<FontDesc*>(to.at), *static_cast<const FontDesc*>(from.at));
+        else std::memcpy(to.at, from.at, static_cast<size_t>(to.size));
+    }
 }
 
 void PutFolders(std::string* out, const ZIPINFO* list, int depth, bool* fits) {
@@ -192,9 +186,8 @@ void PutFolders(std::string* out, const ZIPINFO* list, int depth, bool* fits) {
 
 int TemplateVersionCode(const EditionProfile& edition, const std::string& line) {
     std::string_view text = WithoutCr(line);
-    if (text == edition.versionLine) return kTemplateVersion;
-    for (int i = 0; i < 6; ++i)
-        if (edition.olderVersionLines[i] && text == edition.olderVersionLines[i]) return kOlderCodes[i];
+    for (const TemplateFormat& format : kTemplateFormats)
+        if (text == TemplateFirstLine(edition, format)) return format.code;
     return 0;
 }
 
@@ -243,7 +236,7 @@ bool ApplyTemplate(LabelTemplate* t, ZIPINFO* label, PictureLoader load) {
 }
 
 bool WriteTemplate(const ZIPINFO& label, const EditionProfile& edition, std::string* out) {
-    std::string text = edition.versionLine;
+    std::string text = TemplateFirstLine(edition, kTemplateFormats[0]);
     text.push_back('\n');
     bool fits = true;
     PutFolders(&text, &label, 0, &fits);

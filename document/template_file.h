@@ -33,8 +33,9 @@ struct LabelTemplate {
     ZIPINFO look{};           // look fields and extension styles (owned)
 };
 
-// The version code of a first line: the edition's own version line is 40,
-// its older lines 16, 17, 18, 20, 25 and 30; 0 for anything else.
+// The format version of a first line, "<edition> - Version <number>":
+// 4.0 is 40; 1.6, 1.7, 1.8, 2.0, 2.5 and 3.0 are 16, 17, 18, 20, 25 and
+// 30; 0 for anything else.
 int TemplateVersionCode(const EditionProfile& edition, const std::string& line);
 
 // Parses the file's bytes as written in text mode (CR LF or LF line ends).

@@ -32,7 +32,6 @@ struct EditionProfile {
     const char* templateTypeId;   // "Kestrin.template"
     const char* templateTypeName; // "Kestrin Template"
     const char* versionLine;      // "Kestrin - Version 4.0"
-    const char* olderVersionLines[6];  // accepted older first lines, oldest first
     const char* titleFormat;      // "%s - Kestrin"
     const char* titlePageFormat;  // "%s - Kestrin - Page %d" (Wimbrook: "... - Label %d")
     const char* titleFrontFormat; // "%s - Kestrin - Front Cover" (null in Wimbrook)

@@ -7,6 +7,7 @@
 #include "catalog/catalog_ops.h"
 #include "document/catalog_section.h"
 #include "document/label_text.h"
+#include "document/look_schema.h"
 #include "document/look_section.h"
 #include "document/object_list.h"
 #include "document/object_record_io.h"
@@ -143,7 +144,7 @@ bool WriteBody(const ZIPINFO& label, std::string* out) {
 void FreeScratchLabel(ZIPINFO* scratch) {
     FreeCatalog(scratch);
     FreeLabelObjects(scratch);
-    std::free(scratch->ExtStyles);
+    PutStyles(scratch, nullptr, 0);
     FreeLayoutCache(&scratch->Layout);
     std::memset(scratch, 0, sizeof *scratch);  // LayoutValid too: an empty record has no layout
 }
@@ -152,7 +153,7 @@ void TakeLoadedLabel(ZIPINFO* label, ZIPINFO* loaded) {
     ZIPINFO kept = *label;
     FreeCatalog(label);
     FreeLabelObjects(label);
-    std::free(label->ExtStyles);
+    PutStyles(label, nullptr, 0);
     *label = *loaded;
     label->LabelNumber = kept.LabelNumber;
     label->Layout = kept.Layout;

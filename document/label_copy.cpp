@@ -12,9 +12,7 @@
 void ClearLabel(ZIPINFO* label) {
     FreeCatalog(label);
     FreeLabelObjects(label);
-    std::free(label->ExtStyles);
-    label->ExtStyles = nullptr;
-    label->NumExtStyles = 0;
+    PutStyles(label, nullptr, 0);
     FreeLayoutCache(&label->Layout);
     label->NumFiles = 0;
     label->NumFolders = 0;

@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "catalog/catalog_ops.h"
 #include "base/text_compare.h"
 #include "base/text_field.h"
+#include "catalog/catalog_ops.h"
 #include "document/catalog_section.h"
 #include "document/label_paths.h"
 #include "document/label_text.h"
@@ -216,9 +216,7 @@ LabelFileStatus ParseTemplate(const char* data, size_t size, const EditionProfil
 }
 
 void FreeTemplate(LabelTemplate* t) {
-    std::free(t->look.ExtStyles);
-    t->look.ExtStyles = nullptr;
-    t->look.NumExtStyles = 0;
+    PutStyles(&t->look, nullptr, 0);
 }
 
 bool ApplyTemplate(LabelTemplate* t, ZIPINFO* label, PictureLoader load) {

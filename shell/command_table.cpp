@@ -1,24 +1,16 @@
 #include "shell/command_table.h"
 
+#include "catalog/scan_settings.h"
 #include "document/object_list.h"
+#include "document/program_settings.h"
 #include "render/label_geometry.h"
 #include "shell/glue_commands.h"
 #include "shell/label_commands.h"
 #include "shell/recent_files.h"
 #include "shell/view_pages.h"
+#include "shell/view_state.h"
 
 namespace {
-
-// A Win32 handler (shell/glue_commands.h). The native build has no
-// windows, so its rows carry a stand-in, but the handler must be declared
-// there too; the Windows build links the real one. A row whose handler is
-// missing builds in neither.
-#if defined(_WIN32)
-#define GLUE(handler) handler
-#else
-bool NoWindows(int) { return false; }
-#define GLUE(handler) (static_cast<void>(sizeof(&handler)), NoWindows)
-#endif
 
 constexpr unsigned MOD = CF_MODIFIES;
 constexpr unsigned OBJ = CF_NEEDS_OBJECT | CF_MODIFIES;
@@ -27,15 +19,15 @@ constexpr unsigned STR = CF_NEEDS_STRING | CF_MODIFIES;
 constexpr StateRule NONE = nullptr;
 
 // The rules the rows name most.
-constexpr StateRule COLUMNS = Equals<&MenuInputs::columns>;
-constexpr StateRule SORT_MODE = Equals<&MenuInputs::sortMode>;
-constexpr StateRule DIR_COMM = Equals<&MenuInputs::dirComm>;
-constexpr StateRule LBL_FMT = Equals<&MenuInputs::lblFmt>;
-constexpr StateRule SPINE_ALIGN = Equals<&MenuInputs::spineAlign>;
-constexpr StateRule LAYER = Equals<&MenuInputs::layer>;
-constexpr StateRule ROTATION = Equals<&MenuInputs::orientation>;
-constexpr StateRule H_ALIGN = Equals<&MenuInputs::hAlign>;
-constexpr StateRule V_ALIGN = Equals<&MenuInputs::vAlign>;
+constexpr StateRule COLUMNS = Equals<&ZIPINFO::Columns>;
+constexpr StateRule SORT_MODE = Equals<&ZIPINFO::SortMode>;
+constexpr StateRule DIR_COMM = Equals<&ScanSettings::DirComm>;
+constexpr StateRule LBL_FMT = Equals<&ZIPINFO::LblFmt>;
+constexpr StateRule SPINE_ALIGN = Equals<&ZIPINFO::SpineAlign>;
+constexpr StateRule LAYER = Equals<&ObjectRecord::Layer>;
+constexpr StateRule ROTATION = Equals<&ObjectRecord::Orientation>;
+constexpr StateRule H_ALIGN = Equals<&ObjectRecord::HAlign>;
+constexpr StateRule V_ALIGN = Equals<&ObjectRecord::VAlign>;
 
 const HintText kHints[] = {
     {0, "Directory Scanning Warning", "You need to re-scan the disk for this setting to take effect."},
@@ -49,8 +41,8 @@ const HintText kHints[] = {
 // enabled rule and the ids of a range.
 constexpr CommandRow kRows[] = {
     // Catalog and scanning.
-    {CMD_SELECT_DRIVE, IN_ALL, 0, HINT_DRIVE, GLUE(SelectDrive), 0},
-    {CMD_READ_DISK, IN_ALL, CF_GUARD | MOD, NO_HINT, GLUE(ReadDiskNow), 0},
+    {CMD_SELECT_DRIVE, IN_ALL, 0, HINT_DRIVE, Glue<GLUE_SELECT_DRIVE>, 0},
+    {CMD_READ_DISK, IN_ALL, CF_GUARD | MOD, NO_HINT, Glue<GLUE_READ_DISK_NOW>, 0},
     {CMD_LEVELS_ROOT, IN_ALL, 0, HINT_LEVELS, SetLevels, 0, LevelsAre},
     {CMD_LEVELS_1, IN_ALL, 0, HINT_LEVELS, SetLevels, 1, LevelsAre},
     {CMD_LEVELS_2, IN_ALL, 0, HINT_LEVELS, SetLevels, 2, LevelsAre},
@@ -61,13 +53,14 @@ constexpr CommandRow kRows[] = {
     {CMD_DIRCOMM_SIZE, IN_ALL, 0, HINT_LEVELS, SetDirComm, 2, DIR_COMM},
     {CMD_DIRCOMM_FILES, IN_ALL, 0, HINT_LEVELS, SetDirComm, 1, DIR_COMM},
     {CMD_DIRCOMM_NONE, IN_ALL, 0, HINT_LEVELS, SetDirComm, 0, DIR_COMM},
-    {CMD_SCAN_ARCHIVES, IN_ALL, 0, HINT_ARCHIVES, ToggleScanArchives, 0, IsOn<&MenuInputs::scanArchives>},
-    {CMD_EXCLUDE_INCLUDE, IN_ALL, 0, HINT_EXCLUDE, GLUE(EditExclusions), 0},
-    {CMD_EDIT_FILES, IN_ALL, MOD, NO_HINT, GLUE(EditFilesAndFolders), 0},
-    {CMD_CHOOSE_SUBDIRS, IN_ALL, MOD, NO_HINT, GLUE(ChooseSubdirectories), 0},
-    {CMD_EDIT_COMMENT, IN_ALL, MOD, NO_HINT, GLUE(EditComment), 0},
-    {CMD_EDIT_SPINE_TEXT, IN_ALL, MOD, NO_HINT, GLUE(EditSpineText), 0},
-    {CMD_NEW, IN_ALL, CF_GUARD, NO_HINT, GLUE(NewLabel), 0},
+    {CMD_SCAN_ARCHIVES, IN_ALL, 0, HINT_ARCHIVES, ToggleAnswersOn<&ScanSettings::ScanArchives>, 0,
+     IsOn<&ScanSettings::ScanArchives>},
+    {CMD_EXCLUDE_INCLUDE, IN_ALL, 0, HINT_EXCLUDE, Glue<GLUE_EDIT_EXCLUSIONS>, 0},
+    {CMD_EDIT_FILES, IN_ALL, MOD, NO_HINT, Glue<GLUE_EDIT_FILES_AND_FOLDERS>, 0},
+    {CMD_CHOOSE_SUBDIRS, IN_ALL, MOD, NO_HINT, Glue<GLUE_CHOOSE_SUBDIRECTORIES>, 0},
+    {CMD_EDIT_COMMENT, IN_ALL, MOD, NO_HINT, Glue<GLUE_EDIT_COMMENT>, 0},
+    {CMD_EDIT_SPINE_TEXT, IN_ALL, MOD, NO_HINT, Glue<GLUE_EDIT_SPINE_TEXT>, 0},
+    {CMD_NEW, IN_ALL, CF_GUARD, NO_HINT, Glue<GLUE_NEW_LABEL>, 0},
     {CMD_CLEAR_ALL_LABELS, IN_ALL, CF_GUARD, NO_HINT, ClearAllLabels, 0},
 
     // Body display and sorting. "+" and "-" go as far as their buttons allow.
@@ -81,18 +74,18 @@ constexpr CommandRow kRows[] = {
     {CMD_COLUMNS_7, IN_COVER_EDITIONS, MOD, NO_HINT, SetColumns, 7, COLUMNS},
     {CMD_COLUMNS_MORE, IN_ALL, CF_WHEN_ENABLED, NO_HINT, StepColumns, 1, NONE, ColumnsCanGrow},
     {CMD_COLUMNS_LESS, IN_ALL, CF_WHEN_ENABLED, NO_HINT, StepColumns, -1, NONE, ColumnsCanShrink},
-    {CMD_LINED, IN_ALL, MOD, NO_HINT, ToggleLined, 0, IsOn<&MenuInputs::lined>},
-    {CMD_SHOW_SIZE, IN_ALL, MOD, NO_HINT, ToggleShowSize, 0, IsOn<&MenuInputs::showSize>},
-    {CMD_SHOW_EXT, IN_ALL, MOD, NO_HINT, ToggleShowExt, 0, IsOn<&MenuInputs::showExt>},
-    {CMD_SHOW_COMMENT, IN_ALL, MOD, NO_HINT, ToggleShowComm, 0, IsOn<&MenuInputs::showComm>},
+    {CMD_LINED, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::Lined>, 0, IsOn<&ZIPINFO::Lined>},
+    {CMD_SHOW_SIZE, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::ShowSize>, 0, IsOn<&ZIPINFO::ShowSize>},
+    {CMD_SHOW_EXT, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::ShowExt>, 0, IsOn<&ZIPINFO::ShowExt>},
+    {CMD_SHOW_COMMENT, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::ShowComm>, 0, IsOn<&ZIPINFO::ShowComm>},
     {CMD_SORT_NAME, IN_ALL, MOD, NO_HINT, SetSortMode, 1, SORT_MODE},
     {CMD_SORT_EXT, IN_ALL, MOD, NO_HINT, SetSortMode, 2, SORT_MODE},
     {CMD_SORT_SIZE, IN_ALL, MOD, NO_HINT, SetSortMode, 3, SORT_MODE},
     {CMD_SORT_ASCENDING, IN_ALL, MOD, NO_HINT, SetDirection, 1, DirectionIs},
     {CMD_SORT_DESCENDING, IN_ALL, MOD, NO_HINT, SetDirection, -1, DirectionIs},
-    {CMD_FONTS_COLORS, IN_ALL, MOD, NO_HINT, GLUE(FontsAndColors), 0},
-    {CMD_BODY_BKGND_COLOR, IN_ALL, MOD, NO_HINT, GLUE(ChooseBodyBackground), 0},
-    {CMD_RESET_DEFAULTS, IN_ALL, MOD, NO_HINT, GLUE(ResetToDefaults), 0},
+    {CMD_FONTS_COLORS, IN_ALL, MOD, NO_HINT, Glue<GLUE_FONTS_AND_COLORS>, 0},
+    {CMD_BODY_BKGND_COLOR, IN_ALL, MOD, NO_HINT, Glue<GLUE_CHOOSE_BODY_BACKGROUND>, 0},
+    {CMD_RESET_DEFAULTS, IN_ALL, MOD, NO_HINT, Glue<GLUE_RESET_TO_DEFAULTS>, 0},
 
     // Label formats.
     {CMD_FORMAT_0, IN_COVER_EDITIONS, MOD, NO_HINT, SetLabelFormat, 0, LBL_FMT},
@@ -102,27 +95,27 @@ constexpr CommandRow kRows[] = {
     {CMD_FORMAT_4, IN_COVER_EDITIONS, MOD, NO_HINT, SetLabelFormat, 4, LBL_FMT},
     {CMD_FORMAT_5, IN_COVER_EDITIONS, MOD, NO_HINT, SetLabelFormat, 5, LBL_FMT},
     {CMD_FORMAT_6, IN_COVER_EDITIONS, MOD, NO_HINT, SetLabelFormat, 6, LBL_FMT},
-    {CMD_FORMAT_ONE, IN_WIMBROOK, 0, NO_HINT, SetSheetKind, KIND_COVERS, Equals<&MenuInputs::labelKind>},
-    {CMD_FORMAT_NINE, IN_WIMBROOK, 0, NO_HINT, SetSheetKind, KIND_SHEET, Equals<&MenuInputs::labelKind>},
+    {CMD_FORMAT_ONE, IN_WIMBROOK, 0, NO_HINT, SetSheetKind, KIND_COVERS, Equals<&ViewState::labelKind>},
+    {CMD_FORMAT_NINE, IN_WIMBROOK, 0, NO_HINT, SetSheetKind, KIND_SHEET, Equals<&ViewState::labelKind>},
     {CMD_DUPLICATE_FORMAT, IN_WIMBROOK, MOD, NO_HINT, DuplicateFormatToAll, 0},
     {CMD_REPLICATE_LABEL, IN_WIMBROOK, MOD, NO_HINT, ReplicateLabelToAll, 0},
 
     // Spine.
-    {CMD_SPINE_FONT, IN_ALL, MOD, NO_HINT, GLUE(ChooseSpineFont), 0},
-    {CMD_SPINE_FONT_COLOR, IN_ALL, MOD, NO_HINT, GLUE(ChooseSpineFontColor), 0},
-    {CMD_SPINE_BKGND_COLOR, IN_ALL, MOD, NO_HINT, GLUE(ChooseSpineBackground), 0},
+    {CMD_SPINE_FONT, IN_ALL, MOD, NO_HINT, Glue<GLUE_CHOOSE_SPINE_FONT>, 0},
+    {CMD_SPINE_FONT_COLOR, IN_ALL, MOD, NO_HINT, Glue<GLUE_CHOOSE_SPINE_FONT_COLOR>, 0},
+    {CMD_SPINE_BKGND_COLOR, IN_ALL, MOD, NO_HINT, Glue<GLUE_CHOOSE_SPINE_BACKGROUND>, 0},
     {CMD_SPINE_LEFT, IN_ALL, 0, NO_HINT, SetSpineAlign, 0, SPINE_ALIGN},
     {CMD_SPINE_CENTER, IN_ALL, 0, NO_HINT, SetSpineAlign, 1, SPINE_ALIGN},
     {CMD_SPINE_RIGHT, IN_ALL, 0, NO_HINT, SetSpineAlign, 2, SPINE_ALIGN},
-    {CMD_DISPLAY_LOGO, IN_ALL, MOD, NO_HINT, ToggleShowZip, 0, IsOn<&MenuInputs::showZip>},
-    {CMD_COLOR_LOGO, IN_ALL, MOD, NO_HINT, ToggleZipColor, 0, IsOn<&MenuInputs::zipColor>},
-    {CMD_OPPOSED_SPINE, IN_COVER_EDITIONS, MOD, NO_HINT, ToggleOpposing, 0, IsOn<&MenuInputs::opposing>},
-    {CMD_CUSTOMIZE_INITIALS, IN_ALL, 0, NO_HINT, GLUE(CustomizeInitials), 0},
-    {CMD_DISK_SIZE_1000, IN_KESTRIN, 0, NO_HINT, GLUE(ChooseDiskSize), 0, NONE, NONE, kDiskSizeIds},
+    {CMD_DISPLAY_LOGO, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::ShowZip>, 0, IsOn<&ZIPINFO::ShowZip>},
+    {CMD_COLOR_LOGO, IN_ALL, MOD, NO_HINT, Toggle<&ZIPINFO::ZipColor>, 0, IsOn<&ZIPINFO::ZipColor>},
+    {CMD_OPPOSED_SPINE, IN_COVER_EDITIONS, MOD, NO_HINT, Toggle<&ZIPINFO::Opposing>, 0, IsOn<&ZIPINFO::Opposing>},
+    {CMD_CUSTOMIZE_INITIALS, IN_ALL, 0, NO_HINT, Glue<GLUE_CUSTOMIZE_INITIALS>, 0},
+    {CMD_DISK_SIZE_1000, IN_KESTRIN, 0, NO_HINT, Glue<GLUE_CHOOSE_DISK_SIZE>, 0, NONE, NONE, kDiskSizeIds},
 
     // Placed objects.
-    {CMD_INSERT_IMAGE, IN_ALL, MOD, NO_HINT, GLUE(InsertImage), 0},
-    {CMD_INSERT_STRING, IN_ALL, MOD, NO_HINT, GLUE(InsertString), 0},
+    {CMD_INSERT_IMAGE, IN_ALL, MOD, NO_HINT, Glue<GLUE_INSERT_IMAGE>, 0},
+    {CMD_INSERT_STRING, IN_ALL, MOD, NO_HINT, Glue<GLUE_INSERT_STRING>, 0},
     {CMD_COPY_OBJECT, IN_ALL, OBJ, NO_HINT, OnSelectedObject<OBJ_COPY>, 0},
     {CMD_DELETE_IMAGE, IN_ALL, OBJ, NO_HINT, OnSelectedObject<OBJ_DELETE>, 0},
     {CMD_DELETE_STRING, IN_ALL, OBJ, NO_HINT, OnSelectedObject<OBJ_DELETE>, 0},
@@ -142,12 +135,12 @@ constexpr CommandRow kRows[] = {
     {CMD_SIZE_TO_BODY, IN_ALL, PIC, NO_HINT, OnSelectedObject<OBJ_SIZE_TO_BODY>, 0},
     {CMD_SIZE_TO_LABEL, IN_ALL, PIC, NO_HINT, OnSelectedObject<OBJ_SIZE_TO_LABEL>, 0},
     {CMD_MAX_ASPECT, IN_ALL, PIC, NO_HINT, OnSelectedObject<OBJ_MAX_ASPECT>, 0},
-    {CMD_MODIFY_TEXT, IN_ALL, STR, NO_HINT, GLUE(ModifyText), 0},
-    {CMD_STRING_FONT, IN_ALL, STR, NO_HINT, GLUE(ChooseStringFont), 0},
-    {CMD_STRING_COLOR, IN_ALL, STR, NO_HINT, GLUE(ChooseStringColor), 0},
-    {CMD_STRING_SOLID, IN_ALL, STR, NO_HINT, GLUE(ChooseStringSolidColor), 0, IsOn<&MenuInputs::filled>},
-    {CMD_STRING_TRANSPARENT, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_TRANSPARENT>, 0, IsOff<&MenuInputs::filled>},
-    {CMD_STRING_AUTOSIZE, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_TOGGLE_AUTOSIZE>, 0, IsOn<&MenuInputs::autoSize>},
+    {CMD_MODIFY_TEXT, IN_ALL, STR, NO_HINT, Glue<GLUE_MODIFY_TEXT>, 0},
+    {CMD_STRING_FONT, IN_ALL, STR, NO_HINT, Glue<GLUE_CHOOSE_STRING_FONT>, 0},
+    {CMD_STRING_COLOR, IN_ALL, STR, NO_HINT, Glue<GLUE_CHOOSE_STRING_COLOR>, 0},
+    {CMD_STRING_SOLID, IN_ALL, STR, NO_HINT, Glue<GLUE_CHOOSE_STRING_SOLID_COLOR>, 0, IsOn<&ObjectRecord::Filled>},
+    {CMD_STRING_TRANSPARENT, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_TRANSPARENT>, 0, IsOff<&ObjectRecord::Filled>},
+    {CMD_STRING_AUTOSIZE, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_TOGGLE_AUTOSIZE>, 0, IsOn<&ObjectRecord::AutoSize>},
     {CMD_ROTATE_0, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_ROTATE>, 0, ROTATION},
     {CMD_ROTATE_90, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_ROTATE>, 90, ROTATION},
     {CMD_ROTATE_180, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_ROTATE>, 180, ROTATION},
@@ -158,41 +151,41 @@ constexpr CommandRow kRows[] = {
     {CMD_ALIGN_TOP, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_VALIGN>, 0, V_ALIGN},
     {CMD_ALIGN_VCENTER, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_VALIGN>, 1, V_ALIGN},
     {CMD_ALIGN_BOTTOM, IN_ALL, STR, NO_HINT, OnSelectedObject<OBJ_VALIGN>, 2, V_ALIGN},
-    {CMD_APPLY, IN_ALL, 0, NO_HINT, GLUE(ApplyChosen), 0},
+    {CMD_APPLY, IN_ALL, 0, NO_HINT, Glue<GLUE_APPLY_CHOSEN>, 0},
 
     // Files and templates.
-    {CMD_OPEN, IN_ALL, 0, NO_HINT, GLUE(OpenBody), 0},
-    {CMD_RECENT_1, IN_ALL, 0, NO_HINT, GLUE(OpenRecentFile), 0, NONE, NONE, kRecentFileIds},
-    {CMD_SAVE, IN_ALL, 0, NO_HINT, GLUE(SaveBody), 0},
-    {CMD_SAVE_AS, IN_ALL, 0, NO_HINT, GLUE(SaveBodyAs), 0},
-    {CMD_USE_TEMPLATES, IN_ALL, 0, NO_HINT, ToggleUseTemplates, 0, IsOn<&MenuInputs::useTemplates>},
-    {CMD_WRITE_TEMPLATE, IN_ALL, 0, NO_HINT, GLUE(WriteTemplateFile), 0},
-    {CMD_READ_TEMPLATE, IN_ALL, 0, NO_HINT, GLUE(ReadTemplateFile), 0},
+    {CMD_OPEN, IN_ALL, 0, NO_HINT, Glue<GLUE_OPEN_BODY>, 0},
+    {CMD_RECENT_1, IN_ALL, 0, NO_HINT, Glue<GLUE_OPEN_RECENT_FILE>, 0, NONE, NONE, kRecentFileIds},
+    {CMD_SAVE, IN_ALL, 0, NO_HINT, Glue<GLUE_SAVE_BODY>, 0},
+    {CMD_SAVE_AS, IN_ALL, 0, NO_HINT, Glue<GLUE_SAVE_BODY_AS>, 0},
+    {CMD_USE_TEMPLATES, IN_ALL, 0, NO_HINT, Toggle<&ProgramSettings::UseDAT>, 0, IsOn<&ProgramSettings::UseDAT>},
+    {CMD_WRITE_TEMPLATE, IN_ALL, 0, NO_HINT, Glue<GLUE_WRITE_TEMPLATE_FILE>, 0},
+    {CMD_READ_TEMPLATE, IN_ALL, 0, NO_HINT, Glue<GLUE_READ_TEMPLATE_FILE>, 0},
 
     // Printing.
-    {CMD_PRINTER_SETUP, IN_ALL, 0, NO_HINT, GLUE(PrinterSetup), 0},
-    {CMD_PRINT, IN_ALL, 0, NO_HINT, GLUE(PrintPages), 0},
-    {CMD_PRINT_FRONT, IN_COVER_EDITIONS, 0, NO_HINT, GLUE(PrintPages), 1},
-    {CMD_PRINT_BACK, IN_COVER_EDITIONS, 0, NO_HINT, GLUE(PrintPages), 2},
+    {CMD_PRINTER_SETUP, IN_ALL, 0, NO_HINT, Glue<GLUE_PRINTER_SETUP>, 0},
+    {CMD_PRINT, IN_ALL, 0, NO_HINT, Glue<GLUE_PRINT_PAGES>, 0},
+    {CMD_PRINT_FRONT, IN_COVER_EDITIONS, 0, NO_HINT, Glue<GLUE_PRINT_PAGES>, 1},
+    {CMD_PRINT_BACK, IN_COVER_EDITIONS, 0, NO_HINT, Glue<GLUE_PRINT_PAGES>, 2},
 
     // View and pages. Page commands repaint only when what shows changed.
     // Wimbrook shows no zoom state on its menu bar; its Body pop-up does.
-    {CMD_ZOOM, IN_COVER_EDITIONS, 0, NO_HINT, GLUE(ZoomView), 0, IsOn<&MenuInputs::fullSize>},
-    {CMD_ZOOM, IN_WIMBROOK, CF_POPUP_CHECK, NO_HINT, GLUE(ZoomView), 0, IsOn<&MenuInputs::fullSize>},
-    {CMD_SCALE_WINDOW_100, IN_ALL, 0, NO_HINT, GLUE(ScaleTheWindow), 100, ScalePercentIs},
-    {CMD_SCALE_WINDOW_75, IN_ALL, 0, NO_HINT, GLUE(ScaleTheWindow), 75, ScalePercentIs},
-    {CMD_SCALE_WINDOW_50, IN_ALL, 0, NO_HINT, GLUE(ScaleTheWindow), 50, ScalePercentIs},
-    {CMD_SCALE_WINDOW_125, IN_ALL, 0, NO_HINT, GLUE(ScaleTheWindow), 125, ScalePercentIs},
-    {CMD_SCALE_WINDOW_150, IN_ALL, 0, NO_HINT, GLUE(ScaleTheWindow), 150, ScalePercentIs},
-    {CMD_FRONT_COVER, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_POPUP_CHECK, NO_HINT, GLUE(TurnPage), PAGE_FRONT_COVER,
+    {CMD_ZOOM, IN_COVER_EDITIONS, 0, NO_HINT, Glue<GLUE_ZOOM_VIEW>, 0, IsOn<&ViewState::fullSize>},
+    {CMD_ZOOM, IN_WIMBROOK, CF_POPUP_CHECK, NO_HINT, Glue<GLUE_ZOOM_VIEW>, 0, IsOn<&ViewState::fullSize>},
+    {CMD_SCALE_WINDOW_100, IN_ALL, 0, NO_HINT, Glue<GLUE_SCALE_THE_WINDOW>, 100, ScalePercentIs},
+    {CMD_SCALE_WINDOW_75, IN_ALL, 0, NO_HINT, Glue<GLUE_SCALE_THE_WINDOW>, 75, ScalePercentIs},
+    {CMD_SCALE_WINDOW_50, IN_ALL, 0, NO_HINT, Glue<GLUE_SCALE_THE_WINDOW>, 50, ScalePercentIs},
+    {CMD_SCALE_WINDOW_125, IN_ALL, 0, NO_HINT, Glue<GLUE_SCALE_THE_WINDOW>, 125, ScalePercentIs},
+    {CMD_SCALE_WINDOW_150, IN_ALL, 0, NO_HINT, Glue<GLUE_SCALE_THE_WINDOW>, 150, ScalePercentIs},
+    {CMD_FRONT_COVER, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_POPUP_CHECK, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_FRONT_COVER,
      FrontCoverShown},
-    {CMD_BACK_COVER, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_POPUP_CHECK, NO_HINT, GLUE(TurnPage), PAGE_BACK_COVER,
+    {CMD_BACK_COVER, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_POPUP_CHECK, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_BACK_COVER,
      BackCoverShown},
-    {CMD_KEY_UP, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, GLUE(TurnPage), PAGE_PREVIOUS},
-    {CMD_PREVIOUS_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, GLUE(TurnPage), PAGE_PREVIOUS, NONE, PageBefore},
-    {CMD_KEY_DOWN, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, GLUE(TurnPage), PAGE_NEXT},
-    {CMD_NEXT_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, GLUE(TurnPage), PAGE_NEXT, NONE, PageAfter},
-    {CMD_GOTO_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_WHEN_ENABLED, NO_HINT, GLUE(AskGoToPage), 0, NONE,
+    {CMD_KEY_UP, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_PREVIOUS},
+    {CMD_PREVIOUS_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_PREVIOUS, NONE, PageBefore},
+    {CMD_KEY_DOWN, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_NEXT},
+    {CMD_NEXT_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT, NO_HINT, Glue<GLUE_TURN_PAGE>, PAGE_NEXT, NONE, PageAfter},
+    {CMD_GOTO_PAGE, IN_COVER_EDITIONS, CF_NO_REPAINT | CF_WHEN_ENABLED, NO_HINT, Glue<GLUE_ASK_GO_TO_PAGE>, 0, NONE,
      InBooklet},
     {CMD_FRONT_COVER, IN_WIMBROOK, CF_POPUP_CHECK, NO_HINT, ChangeNothing, 0, FrontCoverShown},
     {CMD_BACK_COVER, IN_WIMBROOK, CF_POPUP_CHECK, NO_HINT, ChangeNothing, 0, BackCoverShown},
@@ -202,23 +195,23 @@ constexpr CommandRow kRows[] = {
     {CMD_NEXT_PAGE, IN_WIMBROOK, 0, NO_HINT, ChangeNothing, 0},
     {CMD_KEY_LEFT, IN_ALL, 0, NO_HINT, ChangeNothing, 0},
     {CMD_KEY_RIGHT, IN_ALL, 0, NO_HINT, ChangeNothing, 0},
-    {CMD_ENTER, IN_ALL, CF_NO_REPAINT, NO_HINT, GLUE(EnterKey), 0},
+    {CMD_ENTER, IN_ALL, CF_NO_REPAINT, NO_HINT, Glue<GLUE_ENTER_KEY>, 0},
     {CMD_HIDE_ALL_DIALOGS, IN_ALL, 0, NO_HINT, SetAllHints, 1},
     {CMD_SHOW_ALL_DIALOGS, IN_ALL, 0, NO_HINT, SetAllHints, 0},
 
     // Help, web, About, Exit (the close box too).
-    {CMD_HELP_CONTENTS, IN_ALL, 0, NO_HINT, GLUE(ShowHelp), 0},
-    {CMD_HELP_SEARCH, IN_ALL, 0, NO_HINT, GLUE(ShowHelp), 1},
-    {CMD_CHECK_NEW_VERSION, IN_ALL, 0, NO_HINT, GLUE(VisitWebPage), 0},
-    {CMD_WEB_SITE, IN_ALL, 0, NO_HINT, GLUE(VisitWebPage), 1},
-    {CMD_ABOUT, IN_ALL, CF_NO_REPAINT, NO_HINT, GLUE(AboutBox), 0},
-    {CMD_EXIT, IN_ALL, CF_NO_REPAINT, NO_HINT, GLUE(ExitProgram), 0},
+    {CMD_HELP_CONTENTS, IN_ALL, 0, NO_HINT, Glue<GLUE_SHOW_HELP>, 0},
+    {CMD_HELP_SEARCH, IN_ALL, 0, NO_HINT, Glue<GLUE_SHOW_HELP>, 1},
+    {CMD_CHECK_NEW_VERSION, IN_ALL, 0, NO_HINT, Glue<GLUE_VISIT_WEB_PAGE>, 0},
+    {CMD_WEB_SITE, IN_ALL, 0, NO_HINT, Glue<GLUE_VISIT_WEB_PAGE>, 1},
+    {CMD_ABOUT, IN_ALL, CF_NO_REPAINT, NO_HINT, Glue<GLUE_ABOUT_BOX>, 0},
+    {CMD_EXIT, IN_ALL, CF_NO_REPAINT, NO_HINT, Glue<GLUE_EXIT_PROGRAM>, 0},
 
     // Requests the program posts to itself.
-    {CMD_STARTUP, IN_ALL, CF_NO_REPAINT, NO_HINT, GLUE(ContinueStartup), 0},
-    {CMD_CMDLINE_LABEL, IN_ALL, 0, NO_HINT, GLUE(CommandLineLabel), 0},
-    {CMD_CMDLINE_TEMPLATE, IN_ALL, 0, NO_HINT, GLUE(CommandLineTemplate), 0},
-    {CMD_CMDLINE_PRINT, IN_ALL, 0, NO_HINT, GLUE(CommandLinePrint), 0},
+    {CMD_STARTUP, IN_ALL, CF_NO_REPAINT, NO_HINT, Glue<GLUE_CONTINUE_STARTUP>, 0},
+    {CMD_CMDLINE_LABEL, IN_ALL, 0, NO_HINT, Glue<GLUE_COMMAND_LINE_LABEL>, 0},
+    {CMD_CMDLINE_TEMPLATE, IN_ALL, 0, NO_HINT, Glue<GLUE_COMMAND_LINE_TEMPLATE>, 0},
+    {CMD_CMDLINE_PRINT, IN_ALL, 0, NO_HINT, Glue<GLUE_COMMAND_LINE_PRINT>, 0},
 };
 
 constexpr bool EveryRowHasAHandler() {
@@ -268,13 +261,13 @@ const CommandRow* CommandRows(int* count) {
     return kRows;
 }
 
-CommandState CommandStateOf(const EditionProfile& edition, int id, const MenuInputs& in, CommandPlace place) {
+CommandState CommandStateOf(const EditionProfile& edition, int id, const StateView& in, CommandPlace place) {
     CommandState state = {};
     const CommandRow* row = FindCommand(edition, id);
     state.row = row;
     if (!row) return state;
     state.arg = row->arg + (id - row->id);
-    state.selectionFits = SelectionFits(row->flags, in.selectionKind);
+    state.selectionFits = SelectionFits(row->flags, in.SelectionKind());
     state.hasEnabledState = row->enabled != nullptr;
     state.enabled = !row->enabled || row->enabled(edition, in, state.arg);
     state.hasCheck = row->checked && (place == ON_POPUP || !(row->flags & CF_POPUP_CHECK));

@@ -3,9 +3,9 @@
 // selection it needs, whether it marks the label modified, whether it
 // repaints, the rescan question it asks), its handler with the row's
 // argument, and the rules for its check mark and its enabled state. A
-// handler is core (shell/label_commands.h) or Win32 glue
-// (shell/glue_commands.h); the table cannot be built with a row that has
-// none, nor with two rows for one id in one edition.
+// handler is core (shell/label_commands.h) or a slot the Win32 program
+// fills at start-up (shell/glue_commands.h); the table cannot be built
+// with a row that has none, nor with two rows for one id in one edition.
 #pragma once
 #include "editions/command_ids.h"
 #include "editions/profile.h"
@@ -90,5 +90,5 @@ struct CommandState {
     bool hasCheck;          // a check mark or pressed button shows in this place
     bool checked;
 };
-CommandState CommandStateOf(const EditionProfile& edition, int id, const MenuInputs& in,
+CommandState CommandStateOf(const EditionProfile& edition, int id, const StateView& in,
                             CommandPlace place = ON_MENU_BAR);

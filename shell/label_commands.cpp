@@ -18,12 +18,6 @@ namespace {
 
 ZIPINFO* Label() { return g_currentLabel; }
 
-bool Toggle(int32_t* field) {
-    *field = *field ? 0 : 1;
-    InvalidateLayout(Label());
-    return true;
-}
-
 }  // namespace
 
 bool SetColumns(int count) {
@@ -34,10 +28,6 @@ bool SetColumns(int count) {
 
 bool StepColumns(int delta) { return SetColumns(Label()->Columns + delta); }
 
-bool ToggleLined(int) { return Toggle(&Label()->Lined); }
-bool ToggleShowSize(int) { return Toggle(&Label()->ShowSize); }
-bool ToggleShowExt(int) { return Toggle(&Label()->ShowExt); }
-bool ToggleShowComm(int) { return Toggle(&Label()->ShowComm); }
 
 bool SetSortMode(int mode) {
     Label()->SortMode = mode;
@@ -61,9 +51,6 @@ bool SetSpineAlign(int align) {
     Label()->SpineAlign = align;
     return true;
 }
-bool ToggleShowZip(int) { return Toggle(&Label()->ShowZip); }
-bool ToggleZipColor(int) { return Toggle(&Label()->ZipColor); }
-bool ToggleOpposing(int) { return Toggle(&Label()->Opposing); }
 
 bool SetLevels(int target) {
     int depth = std::abs(g_scan.DispSub);
@@ -79,16 +66,6 @@ bool ToggleDirectoriesOnly(int) {
 
 bool SetDirComm(int mode) {
     g_scan.DirComm = mode;
-    return true;
-}
-
-bool ToggleScanArchives(int) {
-    g_scan.ScanArchives = g_scan.ScanArchives ? 0 : 1;
-    return g_scan.ScanArchives != 0;
-}
-
-bool ToggleUseTemplates(int) {
-    g_settings.UseDAT = g_settings.UseDAT ? 0 : 1;
     return true;
 }
 

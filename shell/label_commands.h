@@ -3,17 +3,47 @@
 // and answers true when it did what the row's modified mark or rescan
 // question follows.
 #pragma once
+#include <type_traits>
+
+#include "catalog/labels.h"
+#include "catalog/scan_settings.h"
 #include "document/object_commands.h"
+#include "document/program_settings.h"
+#include "shell/menu_state.h"
+
+// The live record a field is on, for the generic handlers: the current
+// label, the scan settings or the program settings.
+template <class Record>
+Record* LiveRecord();
+template <>
+inline ZIPINFO* LiveRecord<ZIPINFO>() { return g_currentLabel; }
+template <>
+inline ScanSettings* LiveRecord<ScanSettings>() { return &g_scan; }
+template <>
+inline ProgramSettings* LiveRecord<ProgramSettings>() { return &g_settings; }
+
+// A switch turned over: one handler for every toggle, the field its
+// template argument. A label's field changes what the layout shows.
+// Toggle answers true (done); ToggleAnswersOn whether the switch is now
+// on, for a rescan question that only turning it on asks.
+template <auto field>
+bool ToggleAnswersOn(int) {
+    auto* record = LiveRecord<decltype(RecordTypeOf(field))>();
+    record->*field = record->*field ? 0 : 1;
+    if constexpr (std::is_same_v<decltype(RecordTypeOf(field)), ZIPINFO>) InvalidateLayout(record);
+    return record->*field != 0;
+}
+template <auto field>
+bool Toggle(int arg) {
+    ToggleAnswersOn<field>(arg);
+    return true;
+}
 
 // Body display and sorting.
 bool SetColumns(int count);
 // "+" and "-": one column more or fewer (their rows hold them to what the
 // toolbar's buttons allow).
 bool StepColumns(int delta);
-bool ToggleLined(int);
-bool ToggleShowSize(int);
-bool ToggleShowExt(int);
-bool ToggleShowComm(int);
 bool SetSortMode(int mode);
 bool SetDirection(int direction);
 // Covers and booklet formats: the kind follows; a covers format beyond
@@ -22,9 +52,6 @@ bool SetLabelFormat(int lblFmt);
 
 // Spine.
 bool SetSpineAlign(int align);
-bool ToggleShowZip(int);
-bool ToggleZipColor(int);
-bool ToggleOpposing(int);
 
 // Scan settings. Levels: true when the depth changed (the sign, a
 // folders-only scan, stays; Root ends it).
@@ -32,8 +59,6 @@ bool SetLevels(int target);
 bool ToggleDirectoriesOnly(int);
 bool SetDirComm(int mode);
 // True when archive scanning became on.
-bool ToggleScanArchives(int);
-bool ToggleUseTemplates(int);
 // All 32 hints hidden (1) or shown (0).
 bool SetAllHints(int hidden);
 

@@ -2,34 +2,49 @@
 
 #include <cstdlib>
 
+#include "catalog/scan_settings.h"
+#include "document/object_list.h"
+#include "document/program_settings.h"
 #include "render/label_geometry.h"
+#include "shell/view_state.h"
 
-bool ScalePercentIs(const EditionProfile&, const MenuInputs& in, int percent) {
-    return static_cast<int>(in.windowScale * 100) == percent;
+const ObjectRecord* StateView::Selected() const {
+    if (!label || label->SelectionKind == SELECTED_NOTHING || !label->Objects || label->NumObjects <= 0)
+        return nullptr;
+    return &label->Objects[0].rec;
 }
 
-bool LevelsAre(const EditionProfile&, const MenuInputs& in, int levels) { return std::abs(in.dispSub) == levels; }
+int StateView::SelectionKind() const { return Selected() ? label->SelectionKind : SELECTED_NOTHING; }
 
-bool DirectoriesOnly(const EditionProfile&, const MenuInputs& in, int) { return in.dispSub < 0; }
+StateView LiveState(const ZIPINFO* label) { return {&g_view, &g_scan, &g_settings, label}; }
 
-bool DirectionIs(const EditionProfile&, const MenuInputs& in, int direction) {
-    return direction > 0 ? in.direction > 0 : in.direction < 0;
+bool ScalePercentIs(const EditionProfile&, const StateView& s, int percent) {
+    return static_cast<int>(s.view->windowScale * 100) == percent;
 }
 
-bool FrontCoverShown(const EditionProfile&, const MenuInputs& in, int) { return in.currentPage == 1; }
+bool LevelsAre(const EditionProfile&, const StateView& s, int levels) { return std::abs(s.scan->DispSub) == levels; }
 
-bool BackCoverShown(const EditionProfile&, const MenuInputs& in, int) { return in.currentPage == 2; }
+bool DirectoriesOnly(const EditionProfile&, const StateView& s, int) { return s.scan->DispSub < 0; }
 
-bool InBooklet(const EditionProfile&, const MenuInputs& in, int) { return in.labelKind == KIND_BOOKLET; }
-
-bool PageBefore(const EditionProfile&, const MenuInputs& in, int) { return in.currentPage > 1; }
-
-bool PageAfter(const EditionProfile&, const MenuInputs& in, int) {
-    return in.currentPage < 2 || in.labelKind == KIND_BOOKLET;
+bool DirectionIs(const EditionProfile&, const StateView& s, int direction) {
+    if (!s.label) return false;
+    return direction > 0 ? s.label->Direction > 0 : s.label->Direction < 0;
 }
 
-bool ColumnsCanGrow(const EditionProfile& edition, const MenuInputs& in, int) {
-    return in.columns < (edition.id == EDITION_WIMBROOK ? 5 : 7);
+bool FrontCoverShown(const EditionProfile&, const StateView& s, int) { return s.view->currentPage == 1; }
+
+bool BackCoverShown(const EditionProfile&, const StateView& s, int) { return s.view->currentPage == 2; }
+
+bool InBooklet(const EditionProfile&, const StateView& s, int) { return s.view->labelKind == KIND_BOOKLET; }
+
+bool PageBefore(const EditionProfile&, const StateView& s, int) { return s.view->currentPage > 1; }
+
+bool PageAfter(const EditionProfile&, const StateView& s, int) {
+    return s.view->currentPage < 2 || s.view->labelKind == KIND_BOOKLET;
 }
 
-bool ColumnsCanShrink(const EditionProfile&, const MenuInputs& in, int) { return in.columns > 0; }
+bool ColumnsCanGrow(const EditionProfile& edition, const StateView& s, int) {
+    return s.label && s.label->Columns < (edition.id == EDITION_WIMBROOK ? 5 : 7);
+}
+
+bool ColumnsCanShrink(const EditionProfile&, const StateView& s, int) { return s.label && s.label->Columns > 0; }

@@ -1,7 +1,6 @@
-// The command rows' Win32 handlers (shell/glue_commands.h), on the main
-// window.
-#include "document/label_copy.h"
-#include "shell/glue_commands.h"
+// The command rows' Win32 handlers (shell/win32/glue_commands_win32.h),
+// on the main window.
+#include "shell/win32/glue_commands_win32.h"
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include "catalog/scan_settings.h"
 #include "base/text_field.h"
 #include "document/apply_target.h"
+#include "document/label_copy.h"
 #include "document/look.h"
 #include "document/object_list.h"
 #include "document/program_settings.h"
@@ -21,6 +21,7 @@
 #include "editions/edition.h"
 #include "render/win32/font_heights_win32.h"
 #include "render/win32/spine_win32.h"
+#include "shell/glue_commands.h"
 #include "shell/view_pages.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
@@ -303,4 +304,53 @@ bool CommandLinePrint(int) {
     PrintLabel(Window(), 0);
     if (ConfirmDiscard(Window())) DestroyWindow(Window());
     return true;
+}
+
+bool RegisterWin32Handlers() {
+    static GlueHandler handlers[GLUE_SLOTS];
+    handlers[GLUE_SELECT_DRIVE] = SelectDrive;
+    handlers[GLUE_READ_DISK_NOW] = ReadDiskNow;
+    handlers[GLUE_EDIT_EXCLUSIONS] = EditExclusions;
+    handlers[GLUE_EDIT_FILES_AND_FOLDERS] = EditFilesAndFolders;
+    handlers[GLUE_CHOOSE_SUBDIRECTORIES] = ChooseSubdirectories;
+    handlers[GLUE_EDIT_COMMENT] = EditComment;
+    handlers[GLUE_EDIT_SPINE_TEXT] = EditSpineText;
+    handlers[GLUE_NEW_LABEL] = NewLabel;
+    handlers[GLUE_FONTS_AND_COLORS] = FontsAndColors;
+    handlers[GLUE_CHOOSE_BODY_BACKGROUND] = ChooseBodyBackground;
+    handlers[GLUE_RESET_TO_DEFAULTS] = ResetToDefaults;
+    handlers[GLUE_CHOOSE_SPINE_FONT] = ChooseSpineFont;
+    handlers[GLUE_CHOOSE_SPINE_FONT_COLOR] = ChooseSpineFontColor;
+    handlers[GLUE_CHOOSE_SPINE_BACKGROUND] = ChooseSpineBackground;
+    handlers[GLUE_CUSTOMIZE_INITIALS] = CustomizeInitials;
+    handlers[GLUE_CHOOSE_DISK_SIZE] = ChooseDiskSize;
+    handlers[GLUE_INSERT_IMAGE] = InsertImage;
+    handlers[GLUE_INSERT_STRING] = InsertString;
+    handlers[GLUE_MODIFY_TEXT] = ModifyText;
+    handlers[GLUE_CHOOSE_STRING_FONT] = ChooseStringFont;
+    handlers[GLUE_CHOOSE_STRING_COLOR] = ChooseStringColor;
+    handlers[GLUE_CHOOSE_STRING_SOLID_COLOR] = ChooseStringSolidColor;
+    handlers[GLUE_APPLY_CHOSEN] = ApplyChosen;
+    handlers[GLUE_OPEN_BODY] = OpenBody;
+    handlers[GLUE_OPEN_RECENT_FILE] = OpenRecentFile;
+    handlers[GLUE_SAVE_BODY] = SaveBody;
+    handlers[GLUE_SAVE_BODY_AS] = SaveBodyAs;
+    handlers[GLUE_WRITE_TEMPLATE_FILE] = WriteTemplateFile;
+    handlers[GLUE_READ_TEMPLATE_FILE] = ReadTemplateFile;
+    handlers[GLUE_PRINTER_SETUP] = PrinterSetup;
+    handlers[GLUE_PRINT_PAGES] = PrintPages;
+    handlers[GLUE_ZOOM_VIEW] = ZoomView;
+    handlers[GLUE_SCALE_THE_WINDOW] = ScaleTheWindow;
+    handlers[GLUE_TURN_PAGE] = TurnPage;
+    handlers[GLUE_ASK_GO_TO_PAGE] = AskGoToPage;
+    handlers[GLUE_ENTER_KEY] = EnterKey;
+    handlers[GLUE_SHOW_HELP] = ShowHelp;
+    handlers[GLUE_VISIT_WEB_PAGE] = VisitWebPage;
+    handlers[GLUE_ABOUT_BOX] = AboutBox;
+    handlers[GLUE_EXIT_PROGRAM] = ExitProgram;
+    handlers[GLUE_CONTINUE_STARTUP] = ContinueStartup;
+    handlers[GLUE_COMMAND_LINE_LABEL] = CommandLineLabel;
+    handlers[GLUE_COMMAND_LINE_TEMPLATE] = CommandLineTemplate;
+    handlers[GLUE_COMMAND_LINE_PRINT] = CommandLinePrint;
+    return RegisterGlueHandlers(handlers);
 }

@@ -9,7 +9,7 @@
 #include "editions/command_ids.h"
 #include "editions/edition.h"
 #include "shell/command_table.h"
-#include "shell/menu_inputs.h"
+#include "shell/menu_state.h"
 #include "shell/view_state.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/message_dialogs_win32.h"
@@ -45,7 +45,7 @@ void Finish(HWND window, bool repaint) {
 
 void RunCommand(HWND window, int command) {
     const EditionProfile& edition = TheEdition();
-    CommandState state = CommandStateOf(edition, command, GatherMenuInputs(g_currentLabel));
+    CommandState state = CommandStateOf(edition, command, LiveState(g_currentLabel));
     const CommandRow* row = state.row;
     if (!row) {
         // Another edition's command, or none at all: a repaint only.

@@ -31,6 +31,7 @@
 #include "shell/win32/object_drag_win32.h"
 #include "shell/win32/view_dc_win32.h"
 #include "shell/win32/menus_win32.h"
+#include "shell/win32/glue_commands_win32.h"
 #include "shell/win32/win_state.h"
 
 namespace {
@@ -136,6 +137,7 @@ bool RegisterMainWindowClass(HINSTANCE instance) {
 
 HWND CreateMainWindow(HINSTANCE instance) {
     g_win.instance = instance;
+    RegisterWin32Handlers();
     ReadDefaultPrinter(&g_settings.Printer);
     ClearCustomColors();
     PrepareLabelRecords(TheEdition().labelCount);

@@ -10,7 +10,7 @@
 #include "editions/edition.h"
 #include "editions/command_ids.h"
 #include "shell/command_table.h"
-#include "shell/menu_inputs.h"
+#include "shell/menu_state.h"
 #include "shell/recent_files.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
@@ -25,7 +25,7 @@ constexpr int kStringMenuPosition = 4;
 
 // The states the rows give to the items of a menu and its sub-menus; an
 // item whose row has no rule keeps its state.
-void ApplyStates(HMENU menu, const MenuInputs& in, CommandPlace place) {
+void ApplyStates(HMENU menu, const StateView& in, CommandPlace place) {
     const EditionProfile& edition = TheEdition();
     int count = GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
@@ -56,7 +56,7 @@ int ObjectMenuKind(int position) {
     return SELECTED_NOTHING;
 }
 
-void SetToolbarStates(const MenuInputs& in) {
+void SetToolbarStates(const StateView& in) {
     HWND toolbar = g_win.toolbar;
     if (!toolbar) return;
     const EditionProfile& edition = TheEdition();
@@ -85,14 +85,14 @@ void SetRecentItems(HMENU bar) {
 void RefreshMenus(HWND window) {
     HMENU bar = window ? GetMenu(window) : nullptr;
     if (!bar) return;
-    MenuInputs in = GatherMenuInputs(g_currentLabel);
+    StateView in = LiveState(g_currentLabel);
     int menus = GetMenuItemCount(bar);
     for (int position = 0; position < menus; ++position) {
         HMENU menu = GetSubMenu(bar, position);
         if (!menu) continue;
         int kind = ObjectMenuKind(position);
         if (kind != SELECTED_NOTHING) {
-            bool selected = in.selectionKind == kind;
+            bool selected = in.SelectionKind() == kind;
             EnableAllButFirst(menu, selected);
             if (!selected) continue;
         }
@@ -103,7 +103,7 @@ void RefreshMenus(HWND window) {
 }
 
 void RefreshPopup(HMENU popup, const ZIPINFO* label) {
-    if (popup) ApplyStates(popup, GatherMenuInputs(label), ON_POPUP);
+    if (popup) ApplyStates(popup, LiveState(label), ON_POPUP);
 }
 
 void AddRecentFile(const char* path) {

@@ -116,7 +116,7 @@ LabelFileStatus ReadBody(const char* data, size_t size, ZIPINFO* out) {
 bool WriteBody(const ZIPINFO& label, std::string* out) {
     out->clear();
     PutNumber(out, kBodyVersion);
-    PutLookSection(out, label);
+    PutLookSection(out, label, kBodyVersion);
     if (!PutCatalogList(out, label)) return false;
     int count = label.Objects ? label.NumObjects : 0;
     if (count > kMaxObjects) return false;

@@ -137,11 +137,12 @@ bool ReadLookSection(LineReader* r, int v, ZIPINFO* label) {
     return true;
 }
 
-void PutLookSection(std::string* out, const ZIPINFO& label) {
+void PutLookSection(std::string* out, const ZIPINFO& label, int version) {
     PutDotText(out, label.VolumeName, sizeof label.VolumeName);
     auto& l = const_cast<ZIPINFO&>(label);  // the fields are only read
     for (int i = 0; i < kLookFieldCount; ++i) {
         const LookField& f = kLookSchema[i];
+        if (f.since > version) continue;
         switch (f.kind) {
         case LOOK_DISK_FACTS: PutDiskFacts(out, label); break;
         case LOOK_STYLES: PutExtStyles(out, label); break;

@@ -23,6 +23,7 @@ constexpr int kFirstDatedVersion = 25;
 // caller drops the record.
 bool ReadLookSection(LineReader* r, int version, ZIPINFO* label);
 
-// The section as the current versions write it; space figures are
-// written whole (64 bits).
-void PutLookSection(std::string* out, const ZIPINFO& label);
+// The section of the version (kBodyVersion or kTemplateVersion): the lines
+// of the fields that version holds. Space figures are written whole (64
+// bits).
+void PutLookSection(std::string* out, const ZIPINFO& label, int version);

@@ -257,7 +257,7 @@ bool WriteTemplate(const ZIPINFO& label, const EditionProfile& edition, std::str
         PutNumber(&text, static_cast<int32_t>(rec.BackColor));
         for (int32_t v : {rec.Orientation, rec.Filled, rec.AutoSize}) PutNumber(&text, v);
     }
-    PutLookSection(&text, label);
+    PutLookSection(&text, label, kTemplateVersion);
     *out = ToTextMode(text);
     return true;
 }

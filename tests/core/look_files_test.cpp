@@ -155,7 +155,7 @@ TEST_P(LookFilesTest, IniBodyTemplateAndTheWalksComeOutAsKept) {
     std::string walks;
     auto section = [&](const char* title, const ZIPINFO& label) {
         walks += std::string("[") + title + "]\n";
-        PutLookSection(&walks, label);
+        PutLookSection(&walks, label, kBodyVersion);
     };
     ZIPINFO read = {};
     ASSERT_EQ(ReadBody(body.data(), body.size(), &read), FILE_OK);

@@ -94,8 +94,10 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     if (afterCreate) afterCreate(window);
     // A loaded machine can take a while; give the continuation ten seconds.
     PumpUntil([window] { return IsWindowVisible(window) != 0; });
-    PumpMessages(100);
-    return IsWindowVisible(window) ? window : nullptr;
+    // What the continuation posted (the drive dialog, a command-line
+    // request) and the first paint.
+    bool handled = PumpUntilHandled(window);
+    return handled && IsWindowVisible(window) ? window : nullptr;
 }
 
 void CloseMainWindowInProcess() {

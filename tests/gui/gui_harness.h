@@ -11,9 +11,10 @@ using AfterCreateHook = void (*)(HWND window);
 // Writes the edition INI, creates the main window with the given
 // command-line text, calls afterCreate (before any message has been
 // dispatched) and pumps messages until the start-up continuation has shown
-// it. Null writes an INI that knows the drive, so that no drive dialog
-// opens; kFirstStartIni (no INI at all) opens it, and the test must answer
-// it; kKeepIni starts on the INI the last window wrote.
+// it and the window has handled what that posted. Null writes an INI that
+// knows the drive, so that no drive dialog opens; kFirstStartIni (no INI at
+// all) opens it, and the test must answer it; kKeepIni starts on the INI
+// the last window wrote.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
                               AfterCreateHook afterCreate = nullptr);
 extern const char* const kFirstStartIni;

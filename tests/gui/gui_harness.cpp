@@ -47,21 +47,17 @@ void CALLBACK CancelDriveDialog(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-void PumpMessages(int milliseconds) {
-    DWORD start = GetTickCount();
+void PumpMessages() {
     MSG message;
-    do {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            DispatchProgramMessage(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        DispatchProgramMessage(&message);
+    }
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return WaitFor([&] {
-        PumpMessages(0);
+        PumpMessages();
         return done();
     }, timeoutMs);
 }
@@ -102,7 +98,7 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
 
 void CloseMainWindowInProcess() {
     if (g_win.main && IsWindow(g_win.main)) DestroyWindow(g_win.main);
-    PumpMessages(50);
+    PumpMessages();
     if (g_driveAnswer) KillTimer(nullptr, g_driveAnswer);
     g_driveAnswer = 0;
 }

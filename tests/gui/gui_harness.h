@@ -26,8 +26,9 @@ std::string EditionIniText();
 // Destroys the window (running its destruction steps) and drains the queue.
 void CloseMainWindowInProcess();
 
-// Dispatches queued messages for the given time, as the program's loop does.
-void PumpMessages(int milliseconds);
+// Dispatches what is queued now (paints included), as the program's loop
+// does; it never waits for more.
+void PumpMessages();
 // Dispatches messages until `done` answers true; false after the bound.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 // Dispatches messages until everything queued so far, and what that queued

@@ -47,21 +47,17 @@ void CALLBACK CancelDriveDialog(HWND, UINT, UINT_PTR, DWORD) {
 
 }  // namespace
 
-void PumpMessages(int milliseconds) {
-    DWORD start = GetTickCount();
+void PumpMessages() {
     MSG message;
-    do {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) continue;
-            DispatchProgramMessage(&message);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < static_cast<DWORD>(milliseconds));
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) continue;
+        DispatchProgramMessage(&message);
+    }
 }
 
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     return WaitFor([&] {
-        PumpMessages(0);
+        PumpMessages();
         return done();
     }, timeoutMs);
 }
@@ -94,13 +90,15 @@ HWND StartMainWindowInProcess(const char* iniContents, const char* commandLine, 
     if (afterCreate) afterCreate(window);
     // A loaded machine can take a while; give the continuation ten seconds.
     PumpUntil([window] { return IsWindowVisible(window) != 0; });
-    PumpMessages(100);
-    return IsWindowVisible(window) ? window : nullptr;
+    // What the continuation posted (the drive dialog, a command-line
+    // request) and the first paint.
+    bool handled = PumpUntilHandled(window);
+    return handled && IsWindowVisible(window) ? window : nullptr;
 }
 
 void CloseMainWindowInProcess() {
     if (g_win.main && IsWindow(g_win.main)) DestroyWindow(g_win.main);
-    PumpMessages(50);
+    PumpMessages();
     if (g_driveAnswer) KillTimer(nullptr, g_driveAnswer);
     g_driveAnswer = 0;
 }

@@ -11,9 +11,10 @@ using AfterCreateHook = void (*)(HWND window);
 // Writes the edition INI, creates the main window with the given
 // command-line text, calls afterCreate (before any message has been
 // dispatched) and pumps messages until the start-up continuation has shown
-// it. Null writes an INI that knows the drive, so that no drive dialog
-// opens; kFirstStartIni (no INI at all) opens it, and the test must answer
-// it; kKeepIni starts on the INI the last window wrote.
+// it and the window has handled what that posted. Null writes an INI that
+// knows the drive, so that no drive dialog opens; kFirstStartIni (no INI at
+// all) opens it, and the test must answer it; kKeepIni starts on the INI
+// the last window wrote.
 HWND StartMainWindowInProcess(const char* iniContents = nullptr, const char* commandLine = "",
                               AfterCreateHook afterCreate = nullptr);
 extern const char* const kFirstStartIni;
@@ -25,8 +26,9 @@ std::string EditionIniText();
 // Destroys the window (running its destruction steps) and drains the queue.
 void CloseMainWindowInProcess();
 
-// Dispatches queued messages for the given time, as the program's loop does.
-void PumpMessages(int milliseconds);
+// Dispatches what is queued now (paints included), as the program's loop
+// does; it never waits for more.
+void PumpMessages();
 // Dispatches messages until `done` answers true; false after the bound.
 bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000);
 // Dispatches messages until everything queued so far, and what that queued

@@ -312,8 +312,7 @@ TEST_F(LabelViewTest, APageTheKindLacksIsBroughtBackBeforeItIsDrawn) {
     g_view.labelKind = KIND_COVERS;
     g_view.currentPage = 5;
     MakeLabelCurrent(Edition() == EDITION_WIMBROOK ? 6 : 0);
-    RepaintNow(window_);
-    PumpMessages(200);
+    RepaintNow(window_);  // the paint brings the view back
     EXPECT_EQ(g_view.currentPage, 1);
     EXPECT_EQ(CurrentLabelIndex(), 0);
     EXPECT_EQ(g_currentLabel, &g_labelRecords[0]);

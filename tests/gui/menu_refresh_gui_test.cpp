@@ -75,7 +75,7 @@ TEST_F(MenuRefreshTest, OpeningTheThirdRecentFileMovesItToTheTop) {
 
 TEST_F(MenuRefreshTest, WindowScaleChecksOnlyItsOwnItem) {
     ScaleWindow(1.25);
-    PumpMessages(50);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     RefreshMenus(window_);
     EXPECT_TRUE(Checked(CMD_SCALE_WINDOW_125));
     EXPECT_FALSE(Checked(CMD_SCALE_WINDOW_100));

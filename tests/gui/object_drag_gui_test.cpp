@@ -138,7 +138,7 @@ TEST_F(DragGuiTest, PressAndReleaseWithoutMovementChangesNothingAndRepaintsOnlyT
     LabelPoint middle = Middle(Object());
     // Select it first, then press and release on it again.
     ClickAt(window_, middle);
-    PumpMessages(100);
+    ASSERT_TRUE(PumpUntilHandled(window_));  // the click's repaint, before the update area is cleared
     ValidateRect(window_, nullptr);
     PressAt(window_, middle);
     ReleaseAt(window_, middle);
@@ -230,13 +230,13 @@ TEST_F(DragGuiTest, LosingTheCaptureEndsTheDragAndErasesTheBand) {
     HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, nullptr, nullptr,
                                  nullptr, nullptr);
     SetCapture(other);
-    PumpMessages(50);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     EXPECT_EQ(g_drag.DragMode, DRAG_NONE);
     EXPECT_FALSE(g_drag.bandShown);
     EXPECT_EQ(Object().Left, 100) << "a drag that did not end with a release changes nothing";
     ReleaseCapture();
     DestroyWindow(other);
-    PumpMessages(100);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     EXPECT_EQ(PixelAt(window_, At(100, -150)), before);
     // The release that comes later does nothing.
     SendMessageA(window_, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

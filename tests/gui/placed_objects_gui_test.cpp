@@ -125,7 +125,7 @@ protected:
         UINT_PTR timer = SetTimer(nullptr, 0, 100, AnswerDialogs);
         SendMessageA(window_, WM_COMMAND, command, 0);
         KillTimer(nullptr, timer);
-        PumpMessages(20);
+        ASSERT_TRUE(PumpUntilHandled(window_));
     }
     HWND window_ = nullptr;
 };

@@ -318,7 +318,7 @@ TEST_F(PrintTest, WimbrookMarginMovesTheBodyInset) {
         ClickOk(d);
     }});
     EXPECT_TRUE(PrinterSetupDialog(window_));
-    PumpMessages(100);
+    ASSERT_TRUE(PumpUntilHandled(window_));  // the repaint at the new inset
     EXPECT_GT(before, 20);
     EXPECT_EQ(InkPixels(window_, from, to), 0);
     EXPECT_EQ(WimbrookBodyInset(ProgramGeometry()), 50);

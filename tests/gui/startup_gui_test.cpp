@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, WindowSizeAtEveryScale) {
     for (double scale : {0.5, 0.75, 1.0, 1.25, 1.5}) {
         SCOPED_TRACE(scale);
         ScaleWindow(scale);
-        PumpMessages(20);
+        ASSERT_TRUE(PumpUntilHandled(window_));
         LogicalSize logical = MainWindowLogicalSize(TheEdition(), scale);
         RECT rect;
         GetWindowRect(window_, &rect);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, WindowSizeAtEveryScale) {
 TEST_F(MainWindowTest, KestrinAtThreeQuartersIs590By545UnitsPlusBars) {
     if (TheEdition().id != EDITION_KESTRIN) GTEST_SKIP() << "Kestrin only";
     ScaleWindow(0.75);
-    PumpMessages(20);
+    ASSERT_TRUE(PumpUntilHandled(window_));
     HDC screen = GetDC(nullptr);
     int dpi = GetDeviceCaps(screen, LOGPIXELSX);
     ReleaseDC(nullptr, screen);

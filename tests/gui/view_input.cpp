@@ -185,7 +185,7 @@ std::vector<int> TakePostedCommands(HWND window) {
 void RepaintNow(HWND window) {
     RequestRepaint();
     UpdateWindow(window);
-    PumpMessages(30);
+    PumpUntilHandled(window);
 }
 
 std::string StatusText(HWND window) {
@@ -251,6 +251,6 @@ PlacedObject* AddObject(int type, int page, int layer, const LabelRect& rect, bo
 void SaveWindowPicture(HWND window, const std::string& name) {
     char folder[MAX_PATH] = "";
     if (!GetEnvironmentVariableA("LABEL_SCREENSHOTS", folder, sizeof folder) || !folder[0]) return;
-    PumpMessages(50);
+    PumpUntilHandled(window);
     CaptureWindow(window, std::string(folder) + "\\" + name + ".bmp");
 }

@@ -48,7 +48,8 @@ struct PopupSeen {
 };
 void ExpectPopupOnNextRightClick(PopupSeen* seen);
 
-// Repaints the label now.
+// Repaints the label now and returns once the window has handled what the
+// paint queued.
 void RepaintNow(HWND window);
 
 std::string StatusText(HWND window);

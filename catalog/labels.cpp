@@ -7,25 +7,24 @@ int g_labelCount = 1;
 
 namespace {
 ZIPINFO* g_current = &g_labelRecords[0];
+// Kept beside the pointer: the index is asked for without the records.
+int g_currentIndex = 0;
 }  // namespace
 
 ZIPINFO* const& g_currentLabel = g_current;
 
-void MakeLabelCurrent(int index) {
-    g_current = &g_labelRecords[index >= 0 && index < g_labelCount ? index : 0];
+void MakeLabelCurrent(ZIPINFO* labels, int count, int index) {
+    g_currentIndex = index >= 0 && index < count ? index : 0;
+    g_current = &labels[g_currentIndex];
 }
 
-int CurrentLabelIndex() { return static_cast<int>(g_current - g_labelRecords); }
+int CurrentLabelIndex() { return g_currentIndex; }
 
-void InitLabelRecords(int count) {
-    g_labelCount = count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
-    MakeLabelCurrent(0);
-}
+int LabelRecordCount(int count) { return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count); }
 
-void PrepareLabelRecords(int count) {
-    InitLabelRecords(count);
-    for (int i = 0; i < g_labelCount; ++i) {
-        ZIPINFO& label = g_labelRecords[i];
+void PrepareLabelRecords(ZIPINFO* labels, int count) {
+    for (int i = 0; i < count; ++i) {
+        ZIPINFO& label = labels[i];
         label.LabelNumber = i + 1;
         FreeLayoutCache(&label.Layout);
         InvalidateLayout(&label);

@@ -1,5 +1,7 @@
 // The label records, owned for the whole run: one in Kestrin and Dovantel,
-// nine in Wimbrook (the labels of one sheet). Exactly one is current.
+// nine in Wimbrook (the labels of one sheet). Exactly one is current. Only
+// the shell names the records themselves (shell/program_records.h); the
+// functions here work on the records they are handed.
 #pragma once
 #include "record/zipinfo.h"
 
@@ -11,18 +13,17 @@ extern int g_labelCount;        // the edition's number of label records
 // changes it.
 extern ZIPINFO* const& g_currentLabel;
 
-// Makes record index current (record 0 for an index beyond the edition's
-// records).
-void MakeLabelCurrent(int index);
+// Makes labels[index] current (labels[0] for an index beyond the count).
+void MakeLabelCurrent(ZIPINFO* labels, int count, int index);
 // The current record's index.
 int CurrentLabelIndex();
 
-// Sets the record count for the edition and makes record 0 current.
-void InitLabelRecords(int count);
+// The number of records an edition's count asks for: 1 to kMaxLabels.
+int LabelRecordCount(int count);
 
-// Main window creation: InitLabelRecords, each record's ordinal (1 for the
-// first) and an empty layout cache.
-void PrepareLabelRecords(int count);
+// Main window creation: each record's ordinal (1 for the first) and an
+// empty layout cache.
+void PrepareLabelRecords(ZIPINFO* labels, int count);
 
 // The current label holds catalog entries or placed objects.
 bool CurrentLabelHasContent();

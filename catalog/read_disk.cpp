@@ -1,14 +1,13 @@
 #include "catalog/read_disk.h"
 
 #include "catalog/audio_cd.h"
-#include "catalog/scan_settings.h"
 #include "catalog/scanner.h"
 
-char DriveToRead() { return g_scan.Drive >= 'A' && g_scan.Drive <= 'Z' ? g_scan.Drive : 'C'; }
+char DriveToRead(const ScanSettings& scan) { return scan.Drive >= 'A' && scan.Drive <= 'Z' ? scan.Drive : 'C'; }
 
-bool ReadDisk(ZIPINFO* label, const EditionProfile& edition) {
-    char drive = DriveToRead();
+bool ReadDisk(ZIPINFO* label, const EditionProfile& edition, const ScanSettings& scan) {
+    char drive = DriveToRead(scan);
     if (edition.id == EDITION_DOVANTEL && ReadAudioCD(drive, label) == 1) return true;
-    ScanDrive(drive, "", 0, g_scan.DispSub, label, edition, kArchiveModeNone);
+    ScanDrive(drive, "", 0, scan.DispSub, label, edition, kArchiveModeNone, scan);
     return false;
 }

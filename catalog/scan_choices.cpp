@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "catalog/scan_settings.h"
-
 std::vector<std::string> DriveListEntries(uint32_t mask) {
     std::vector<std::string> entries;
     for (int bit = 0; bit < 26; ++bit)
@@ -18,12 +16,12 @@ int DriveEntryIndex(const std::vector<std::string>& entries, char drive) {
     return -1;
 }
 
-ExcludeEdit ExcludeEditFromScan() {
+ExcludeEdit ExcludeEditFromScan(const ScanSettings& scan) {
     ExcludeEdit edit;
-    for (int i = 0; i < g_scan.NumExclude && g_scan.Exclude; ++i)
-        edit.patterns.emplace_back(g_scan.Exclude[i], strnlen(g_scan.Exclude[i], kPatternChars));
+    for (int i = 0; i < scan.NumExclude && scan.Exclude; ++i)
+        edit.patterns.emplace_back(scan.Exclude[i], strnlen(scan.Exclude[i], kPatternChars));
     std::sort(edit.patterns.begin(), edit.patterns.end());
-    edit.exclude = g_scan.ExcludeMode != 0;
+    edit.exclude = scan.ExcludeMode != 0;
     return edit;
 }
 
@@ -48,17 +46,17 @@ void RemoveAllPatterns(ExcludeEdit* edit) {
     edit->exclude = true;
 }
 
-bool CommitExcludeEdit(const ExcludeEdit& edit) {
+bool CommitExcludeEdit(const ExcludeEdit& edit, ScanSettings* scan) {
     int mode = edit.patterns.empty() || edit.exclude ? 1 : 0;
     // Order does not change what matches: the stored list may come unsorted
     // from the settings file.
-    std::vector<std::string> before = ExcludeEditFromScan().patterns;
+    std::vector<std::string> before = ExcludeEditFromScan(*scan).patterns;
     std::vector<std::string> after = edit.patterns;
     std::sort(after.begin(), after.end());
-    bool changed = mode != g_scan.ExcludeMode || before != after;
+    bool changed = mode != scan->ExcludeMode || before != after;
     std::vector<const char*> texts;
     for (const std::string& p : edit.patterns) texts.push_back(p.c_str());
-    SetExcludePatterns(texts.data(), static_cast<int>(texts.size()));
-    g_scan.ExcludeMode = mode;
+    SetExcludePatterns(scan, texts.data(), static_cast<int>(texts.size()));
+    scan->ExcludeMode = mode;
     return changed;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "catalog/scan_settings.h"
+
 // "C:\" for every drive of the mask (bit 0 is A), in letter order.
 std::vector<std::string> DriveListEntries(uint32_t mask);
 // The entry of the drive letter, or -1 when the list has none.
@@ -21,7 +23,7 @@ struct ExcludeEdit {
 };
 
 // The scan settings' list and mode.
-ExcludeEdit ExcludeEditFromScan();
+ExcludeEdit ExcludeEditFromScan(const ScanSettings& scan);
 
 enum PatternStatus {
     PATTERN_ADDED = 0,
@@ -42,4 +44,4 @@ void RemoveAllPatterns(ExcludeEdit* edit);
 
 // OK: the patterns and the mode (an empty list always excludes) become the
 // scan settings. True when that changed the patterns or the mode.
-bool CommitExcludeEdit(const ExcludeEdit& edit);
+bool CommitExcludeEdit(const ExcludeEdit& edit, ScanSettings* scan);

@@ -14,7 +14,7 @@ struct ScanSettings {
 
 extern ScanSettings g_scan;
 
-// Replaces the pattern list (copies; each cut to 31 characters). An empty
-// list forces ExcludeMode 1.
-void SetExcludePatterns(const char* const* patterns, int count);
-void FreeExcludePatterns();
+// Replaces the settings' pattern list (copies; each cut to 31 characters).
+// An empty list forces ExcludeMode 1.
+void SetExcludePatterns(ScanSettings* scan, const char* const* patterns, int count);
+void FreeExcludePatterns(ScanSettings* scan);

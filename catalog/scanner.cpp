@@ -22,12 +22,12 @@ constexpr int kBlock = 256;
 
 // Whether the exclusion list leaves a file out. An empty list leaves
 // everything in, whatever the mode (the mode is forced to exclude then).
-bool LeftOut(const char* name) {
-    if (g_scan.NumExclude <= 0 || !g_scan.Exclude) return false;
+bool LeftOut(const char* name, const ScanSettings& scan) {
+    if (scan.NumExclude <= 0 || !scan.Exclude) return false;
     bool matches = false;
-    for (int i = 0; i < g_scan.NumExclude && !matches; ++i)
-        matches = ContainsNoCase(name, g_scan.Exclude[i], strnlen(g_scan.Exclude[i], 31));
-    return g_scan.ExcludeMode == 0 ? !matches : matches;
+    for (int i = 0; i < scan.NumExclude && !matches; ++i)
+        matches = ContainsNoCase(name, scan.Exclude[i], strnlen(scan.Exclude[i], 31));
+    return scan.ExcludeMode == 0 ? !matches : matches;
 }
 
 int ArchiveModeOf(const char* name) {
@@ -57,9 +57,9 @@ void TimeTrackFile(char drive, CatalogEntry* e) {
 
 // The child list of a folder or archive, or null when it cannot be listed.
 ZIPINFO* ScanBelow(char drive, const std::string& path, const char* name, int depth, int levels,
-                   const EditionProfile& edition, int archiveMode) {
+                   const EditionProfile& edition, int archiveMode, const ScanSettings& scan) {
     std::string below = path + "\\" + name;
-    return ScanDrive(drive, below.c_str(), depth + 1, levels, nullptr, edition, archiveMode);
+    return ScanDrive(drive, below.c_str(), depth + 1, levels, nullptr, edition, archiveMode, scan);
 }
 
 void Attach(CatalogEntry* e, ZIPINFO* child) {
@@ -86,10 +86,10 @@ uint64_t Summarize(ZIPINFO* list, int dirComm) {
     return total;
 }
 
-void PostProcess(ZIPINFO* record, char drive) {
-    if (g_scan.ScanArchives) FoldArchivePaths(record);
+void PostProcess(ZIPINFO* record, char drive, const ScanSettings& scan) {
+    if (scan.ScanArchives) FoldArchivePaths(record);
     SoftenAllNames(record);
-    if (g_scan.DirComm == 1 || g_scan.DirComm == 2) WriteFolderSummaries(record, g_scan.DirComm);
+    if (scan.DirComm == 1 || scan.DirComm == 2) WriteFolderSummaries(record, scan.DirComm);
     GatherDiskFacts(record, drive);
     InvalidateLayout(record);
 }
@@ -106,7 +106,7 @@ void SoftenAllNames(ZIPINFO* list) {
 void WriteFolderSummaries(ZIPINFO* list, int dirComm) { Summarize(list, dirComm); }
 
 ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO* record,
-                   const EditionProfile& edition, int archiveMode) {
+                   const EditionProfile& edition, int archiveMode, const ScanSettings& scan) {
     if (!record)
         record = NewCatalogList();
     else
@@ -125,7 +125,7 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
             DeleteCatalogList(record);
             return nullptr;
         }
-        PostProcess(record, drive);
+        PostProcess(record, drive, scan);
         return record;
     }
 
@@ -155,7 +155,7 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
         if (name.Attributes & kAttrHidden) continue;
         const bool folder = (name.Attributes & kAttrFolder) != 0;
         if (std::strcmp(name.Name, ".") == 0 || std::strcmp(name.Name, "..") == 0) continue;
-        if (!folder && LeftOut(name.Name)) continue;
+        if (!folder && LeftOut(name.Name, scan)) continue;
         if (levels < 0 && !folder) continue;
 
         CatalogEntry& e = entries[count];
@@ -165,13 +165,13 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
         if (folder) {
             CopyField(e.EntryComment, "[dir]");
             if (depth < maxDepth)
-                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, archiveMode));
+                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, archiveMode, scan));
         } else {
             SizeText(e.Size, e.EntryComment);
-            int mode = g_scan.ScanArchives && archiveMode == kArchiveModeNone ? ArchiveModeOf(name.Name)
-                                                                              : kArchiveModeNone;
+            int mode = scan.ScanArchives && archiveMode == kArchiveModeNone ? ArchiveModeOf(name.Name)
+                                                                            : kArchiveModeNone;
             if (mode != kArchiveModeNone)
-                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, mode));
+                Attach(&e, ScanBelow(drive, here, OpeningName(name), depth, levels, edition, mode, scan));
             if (depth == 0 && edition.id == EDITION_DOVANTEL && IsTrackFile(e)) TimeTrackFile(drive, &e);
         }
         ++count;
@@ -196,6 +196,6 @@ ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO*
     }
     record->Entries = entries;
     record->NumEntries = count;
-    if (depth == 0) PostProcess(record, drive);
+    if (depth == 0) PostProcess(record, drive, scan);
     return record;
 }

@@ -3,9 +3,10 @@
 // on, lists ZIP and ARJ files through their readers as folders), skips
 // hidden and excluded names, and after a top-level scan folds archive
 // paths, softens all-capital names, writes folder summaries and gathers the
-// disk facts. The scan settings come from g_scan.
+// disk facts, as the scan settings say.
 #pragma once
 #include "catalog/archive_reader.h"
+#include "catalog/scan_settings.h"
 #include "editions/profile.h"
 #include "record/zipinfo.h"
 
@@ -19,9 +20,11 @@ constexpr int kAllLevels = 15;
 // it is null when the folder or archive could not be listed. Audio track
 // files of the root are timed in Dovantel only. archiveMode: the listing
 // source, kArchiveModeNone (the system listing) except below an archive,
-// whose members are listed by its reader.
+// whose members are listed by its reader. scan: the exclusion list, whether
+// archives are listed and the folder summaries (levels stays an argument:
+// callers read other depths than its DispSub).
 ZIPINFO* ScanDrive(char drive, const char* path, int depth, int levels, ZIPINFO* record,
-                   const EditionProfile& edition, int archiveMode);
+                   const EditionProfile& edition, int archiveMode, const ScanSettings& scan);
 
 // The post-processing steps, also usable on their own.
 void SoftenAllNames(ZIPINFO* list);

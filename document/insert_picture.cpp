@@ -8,8 +8,12 @@
 #include "document/picture_loader.h"
 #include "base/report.h"
 
-bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext& context) {
-    RememberImageFolder(path);
+// The folder is the program setting itself: callers hand its field in.
+static_assert(sizeof(ProgramSettings::ImagePath) == kImagePathSize, "ImagePath is the picture folder");
+
+bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext& context,
+                       char (&imageFolder)[kImagePathSize]) {
+    RememberImageFolder(path, imageFolder);
     auto* object = static_cast<PlacedObject*>(std::calloc(1, sizeof(PlacedObject)));
     bool placed = object && LoadPicture(path, object);
     if (placed) {
@@ -30,12 +34,10 @@ bool InsertPictureFile(ZIPINFO* label, const char* path, const PlacementContext&
     return true;
 }
 
-char (&g_imagePath)[kImagePathSize] = g_settings.ImagePath;
-
-void RememberImageFolder(const char* chosenPath) {
+void RememberImageFolder(const char* chosenPath, char (&imageFolder)[kImagePathSize]) {
     const char* slash = std::strrchr(chosenPath, '\\');
     size_t length = slash ? static_cast<size_t>(slash - chosenPath) + 1 : 0;
-    if (length >= sizeof g_imagePath) length = sizeof g_imagePath - 1;
-    std::memcpy(g_imagePath, chosenPath, length);
-    g_imagePath[length] = 0;
+    if (length >= sizeof imageFolder) length = sizeof imageFolder - 1;
+    std::memcpy(imageFolder, chosenPath, length);
+    imageFolder[length] = 0;
 }

@@ -24,8 +24,8 @@ void ClearLabel(ZIPINFO* label) {
     TodayDates(label->ShortDate, 64, label->LongDate, 64);
 }
 
-void ClearAllLabelRecords() {
-    for (int i = 0; i < g_labelCount; ++i) ClearLabel(&g_labelRecords[i]);
+void ClearAllLabelRecords(ZIPINFO* labels, int count) {
+    for (int i = 0; i < count; ++i) ClearLabel(&labels[i]);
 }
 
 namespace {

@@ -11,9 +11,9 @@
 // dates to today. Comment and the display settings stay.
 void ClearLabel(ZIPINFO* label);
 
-// ClearLabel on every record of the edition: catalogs, placed objects,
+// ClearLabel on each of the count records: catalogs, placed objects,
 // extension styles and layout caches freed, dates set to today.
-void ClearAllLabelRecords();
+void ClearAllLabelRecords(ZIPINFO* labels, int count);
 
 // Sorting, columns, display switches, the four fonts with their colours and
 // line heights, the spine's alignment and logo colour, and the extension

@@ -41,7 +41,7 @@ void ResetLook(ZIPINFO* label, const EditionProfile& edition) {
     InvalidateLayout(label);
 }
 
-void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan) {
+void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan, ZIPINFO* labels, int count) {
     scan->DispSub = 1;
-    for (int i = 0; i < g_labelCount; ++i) ResetLook(&g_labelRecords[i], edition);
+    for (int i = 0; i < count; ++i) ResetLook(&labels[i], edition);
 }

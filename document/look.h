@@ -20,6 +20,6 @@ void MarkFontUnset(FontDesc* font, const DefaultFont& wanted);
 // layout. The caller then builds the fonts and measures their heights.
 void ResetLook(ZIPINFO* label, const EditionProfile& edition);
 
-// "Reset To Defaults": the scan depth back to 1, and ResetLook on every
-// label record of the edition.
-void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan);
+// "Reset To Defaults": the scan depth back to 1, and ResetLook on each of
+// the count label records.
+void ResetAllLooks(const EditionProfile& edition, ScanSettings* scan, ZIPINFO* labels, int count);

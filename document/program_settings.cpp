@@ -10,8 +10,8 @@ const char* const kWindowKeyNames[WINDOW_KEY_COUNT] = {
     "GotoPageWindow", "ChangeFileWindow", "InitialsWindow", "ExcludeWindow", "DummyWindow",
 };
 
-void ClearCustomColors() {
-    for (ColorRef& c : g_settings.CustColors) c = 0;
+void ClearCustomColors(ProgramSettings* settings) {
+    for (ColorRef& c : settings->CustColors) c = 0;
 }
 
 PrintPlacement PlacementFrom(const ProgramSettings& s) {

@@ -45,7 +45,7 @@ struct ProgramSettings {
 extern ProgramSettings g_settings;
 
 // The colour chooser's custom colours all black (main window creation).
-void ClearCustomColors();
+void ClearCustomColors(ProgramSettings* settings);
 
 // The placement a print job uses.
 PrintPlacement PlacementFrom(const ProgramSettings& settings);

@@ -5,7 +5,6 @@
 
 #include <cstdio>
 
-#include "catalog/labels.h"
 #include "base/text_field.h"
 #include "document/look_schema.h"
 #include "document/settings_bounds.h"
@@ -245,19 +244,19 @@ bool WalkRows(const SettingRow* rows, int count, const SettingsPlace& p, int ele
 
 }  // namespace
 
-void LoadSettings(const EditionProfile& edition, ViewSettings* view) {
+void LoadSettings(const EditionProfile& edition, ViewSettings* view, const StoredSettings& into) {
     PrinterNames stored = {};
-    SettingsPlace place = {&edition, view, &g_scan, &g_settings, g_labelRecords, g_labelCount};
+    SettingsPlace place = {&edition, view, into.scan, into.program, into.labels, into.labelCount};
     place.printer = &stored;
     WalkRows(kSettingsTable.rows, kSettingsTable.count, place, 0, LOADING);
     g_loaded = true;
 }
 
-void SaveSettings(const EditionProfile& edition, const ViewSettings& view) {
+void SaveSettings(const EditionProfile& edition, const ViewSettings& view, const StoredSettings& from) {
     if (!SettingsLoaded()) return;
     ViewSettings stored = view;
-    SettingsPlace place = {&edition, &stored, &g_scan, &g_settings, g_labelRecords, g_labelCount};
-    place.printer = &g_settings.Printer;
+    SettingsPlace place = {&edition, &stored, from.scan, from.program, from.labels, from.labelCount};
+    place.printer = &from.program->Printer;
     WalkRows(kSettingsTable.rows, kSettingsTable.count, place, 0, SAVING);
 }
 
@@ -275,8 +274,8 @@ bool SaveInitials(const ProgramSettings& settings) {
 bool SettingsLoaded() { return g_loaded; }
 void ForgetLoadedSettings() { g_loaded = false; }
 
-bool TakeMissingDrive() {
-    if (g_scan.Drive != 0) return false;
-    g_scan.Drive = 'C';
+bool TakeMissingDrive(ScanSettings* scan) {
+    if (scan->Drive != 0) return false;
+    scan->Drive = 'C';
     return true;
 }

@@ -12,6 +12,7 @@
 #include "editions/edition.h"
 #include "render/catalog_geometry.h"
 #include "render/label_geometry.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 
 namespace {

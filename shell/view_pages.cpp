@@ -3,6 +3,7 @@
 #include "catalog/labels.h"
 #include "render/label_geometry.h"
 #include "shell/page_clicks.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 
 bool PageExists(int kind, int page) {

@@ -5,6 +5,7 @@
 #pragma once
 #include <windows.h>
 
+#include "catalog/scan_settings.h"
 #include "record/zipinfo.h"
 
 // OK with an entry selected: *drive takes its letter. OK without a
@@ -12,7 +13,7 @@
 bool DriveDialog(HWND owner, char* drive);
 // The exclusion list of the scan settings; true only when OK changed the
 // patterns or the mode.
-bool ExcludeDialog(HWND owner);
+bool ExcludeDialog(HWND owner, ScanSettings* scan);
 // Which folders of the label are shown expanded; works on the label
 // itself. OK and the close command both keep the changes and invalidate
 // the layout (true for OK).

@@ -119,9 +119,9 @@ bool DriveDialog(HWND owner, char* drive) {
     return true;
 }
 
-bool ExcludeDialog(HWND owner) {
-    ExcludeEdit edit = ExcludeEditFromScan();
+bool ExcludeDialog(HWND owner, ScanSettings* scan) {
+    ExcludeEdit edit = ExcludeEditFromScan(*scan);
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_EXCLUDE), owner,
                                      SoftOnNoMemory<ExcludeProc>, reinterpret_cast<LPARAM>(&edit));
-    return result == 1 && CommitExcludeEdit(edit);
+    return result == 1 && CommitExcludeEdit(edit, scan);
 }

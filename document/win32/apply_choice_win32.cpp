@@ -2,7 +2,6 @@
 
 #include "catalog/labels.h"
 #include "document/object_list.h"
-#include "document/program_settings.h"
 #include "document/string_object.h"
 #include "editions/command_ids.h"
 #include "render/win32/font_heights_win32.h"
@@ -10,11 +9,11 @@
 namespace {
 
 // The choice reaches the label; false when there is nothing to apply to.
-bool ApplyChooserChoice(ApplyTarget target) {
+bool ApplyChooserChoice(ApplyTarget target, PrinterNames* printer) {
     switch (target) {
     case APPLY_LABEL_FONT:
         InvalidateLayout(g_currentLabel);
-        MeasureLabelFontHeights(g_currentLabel, &g_settings.Printer);
+        MeasureLabelFontHeights(g_currentLabel, printer);
         return true;
     case APPLY_COLOR:
         return true;
@@ -34,9 +33,9 @@ bool ApplyChooserChoice(ApplyTarget target) {
 
 }  // namespace
 
-void RequestApply(HWND dialog, ApplyTarget target) {
+void RequestApply(HWND dialog, ApplyTarget target, PrinterNames* printer) {
     HWND main = GetAncestor(dialog, GA_ROOTOWNER);
     if (!main || main == dialog) return;
-    ApplyChooserChoice(target);
+    ApplyChooserChoice(target, printer);
     SendMessageA(main, WM_COMMAND, CMD_APPLY, 0);
 }

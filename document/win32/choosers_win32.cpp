@@ -50,7 +50,7 @@ UINT_PTR CALLBACK ColorHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lP
             }
             ColorChoice* choice = ChoiceOf<ColorChoice>(chooser);
             *choice->color = color;
-            RequestApply(chooser, choice->target);
+            RequestApply(chooser, choice->target, nullptr);
             return TRUE;
         }
         case IDOK:
@@ -70,6 +70,7 @@ struct FontChoice {
     FontDesc shown;   // as the chooser reports it at opening
     int pixelsPerInch;
     ApplyTarget target;
+    PrinterNames* printer;
 };
 
 UINT_PTR CALLBACK FontHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -87,7 +88,7 @@ UINT_PTR CALLBACK FontHook(HWND chooser, UINT message, WPARAM wParam, LPARAM lPa
             LOGFONTA chosen = *AsLogFont(&choice->shown);
             SendMessageA(chooser, WM_CHOOSEFONT_GETLOGFONT, 0, reinterpret_cast<LPARAM>(&chosen));
             *choice->font = FontFromChooser(*AsFontDesc(&chosen), choice->shown, choice->opened, choice->pixelsPerInch);
-            RequestApply(chooser, choice->target);
+            RequestApply(chooser, choice->target, choice->printer);
             return TRUE;
         }
         case IDOK:
@@ -110,11 +111,11 @@ int ScreenPixelsPerInch() {
 
 }  // namespace
 
-bool ChooseLabelColor(HWND owner, ApplyTarget target, ColorRef* color) {
+bool ChooseLabelColor(HWND owner, ApplyTarget target, ColorRef* color, ColorRef* customColors) {
     ColorRef before = *color;
     ColorChoice choice{color, target};
     COLORREF custom[kCustomColorCount];
-    for (int i = 0; i < kCustomColorCount; ++i) custom[i] = g_settings.CustColors[i];
+    for (int i = 0; i < kCustomColorCount; ++i) custom[i] = customColors[i];
     CHOOSECOLORA cc = {};
     cc.lStructSize = sizeof cc;
     cc.hwndOwner = owner;
@@ -125,15 +126,15 @@ bool ChooseLabelColor(HWND owner, ApplyTarget target, ColorRef* color) {
     cc.lpfnHook = SoftOnNoMemory<ColorHook>;
     bool chosen = ChooseColorA(&cc) != 0;
     // Custom colours the user made are kept either way.
-    for (int i = 0; i < kCustomColorCount; ++i) g_settings.CustColors[i] = custom[i] & 0x00FFFFFF;
+    for (int i = 0; i < kCustomColorCount; ++i) customColors[i] = custom[i] & 0x00FFFFFF;
     *color = chosen ? static_cast<ColorRef>(cc.rgbResult & 0x00FFFFFF) : before;
     return chosen;
 }
 
-bool ChooseLabelFont(HWND owner, ApplyTarget target, FontDesc* font, ColorRef* color) {
+bool ChooseLabelFont(HWND owner, ApplyTarget target, FontDesc* font, ColorRef* color, PrinterNames* printer) {
     int ppi = ScreenPixelsPerInch();
     FontDesc shown = FontForChooser(*font, ppi);
-    FontChoice choice{font, *font, shown, ppi, target};
+    FontChoice choice{font, *font, shown, ppi, target, printer};
     CHOOSEFONTA cf = {};
     cf.lStructSize = sizeof cf;
     cf.hwndOwner = owner;

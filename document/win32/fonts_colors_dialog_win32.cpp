@@ -2,7 +2,6 @@
 // spine and the extension styles, as rows of an owner-drawn list. The rows
 // reach the label after every chooser and change (RequestApply, and the
 // Apply command repaints it); Cancel puts back the look saved at opening.
-#include "document/program_settings.h"
 #include "document/style_rows.h"
 #include "document/win32/apply_choice_win32.h"
 #include "base/win32/dialog_fields_win32.h"
@@ -18,6 +17,7 @@ struct FontsState {
     ZIPINFO* label;
     StyleRows rows;
     SavedLook saved;
+    ProgramSettings* settings;  // the choosers' custom colours, the printer
 };
 
 FontsState* g_open = nullptr;
@@ -46,13 +46,14 @@ void RowChanged(HWND dialog, const FontsState& state, int row) {
     HWND list = GetDlgItem(dialog, IDC_STYLE_LIST);
     SendMessageA(list, LB_SETITEMHEIGHT, row, StyleRowHeight(state.rows.rows[static_cast<size_t>(row)].ExtFont));
     InvalidateRect(list, nullptr, TRUE);
-    RequestApply(dialog, APPLY_FONTS_DIALOG);
+    RequestApply(dialog, APPLY_FONTS_DIALOG, &state.settings->Printer);
 }
 
 void ChooseRowColor(HWND dialog, FontsState* state) {
     int row = SelectedRow(dialog);
     if (row < 0) return;
-    ChooseLabelColor(dialog, APPLY_FONTS_DIALOG, &state->rows.rows[static_cast<size_t>(row)].ExtColor);
+    ChooseLabelColor(dialog, APPLY_FONTS_DIALOG, &state->rows.rows[static_cast<size_t>(row)].ExtColor,
+                     state->settings->CustColors);
     RowChanged(dialog, *state, row);
 }
 
@@ -60,7 +61,7 @@ void ChooseRowFont(HWND dialog, FontsState* state) {
     int row = SelectedRow(dialog);
     if (row < 0) return;
     ExtStyle& style = state->rows.rows[static_cast<size_t>(row)];
-    ChooseLabelFont(dialog, APPLY_FONTS_DIALOG, &style.ExtFont, &style.ExtColor);
+    ChooseLabelFont(dialog, APPLY_FONTS_DIALOG, &style.ExtFont, &style.ExtColor, &state->settings->Printer);
     RowChanged(dialog, *state, row);
 }
 
@@ -76,7 +77,7 @@ void AddRow(HWND dialog, FontsState* state) {
     SetFieldText(dialog, IDC_EXTENSION_TEXT, "");
     // The label has the new row before its chooser opens: a Cancel there
     // goes back to it.
-    RequestApply(dialog, APPLY_FONTS_DIALOG);
+    RequestApply(dialog, APPLY_FONTS_DIALOG, &state->settings->Printer);
     ChooseRowColor(dialog, state);
 }
 
@@ -85,7 +86,7 @@ void RemoveRow(HWND dialog, FontsState* state) {
     if (!RemoveStyleRow(&state->rows, row)) return;
     SendDlgItemMessageA(dialog, IDC_STYLE_LIST, LB_DELETESTRING, row, 0);
     EnableButtons(dialog, *state);
-    RequestApply(dialog, APPLY_FONTS_DIALOG);
+    RequestApply(dialog, APPLY_FONTS_DIALOG, &state->settings->Printer);
 }
 
 void DrawRow(const FontsState& state, const DRAWITEMSTRUCT* item) {
@@ -164,12 +165,12 @@ INT_PTR CALLBACK FontsProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 bool ApplyOpenFontsDialog() {
     if (!g_open || !ApplyStyleRows(g_open->rows, g_open->label)) return false;
-    MeasureLabelFontHeights(g_open->label, &g_settings.Printer);
+    MeasureLabelFontHeights(g_open->label, &g_open->settings->Printer);
     return true;
 }
 
-bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
-    FontsState state{label, StyleRowsOf(*label), SaveLook(*label)};
+bool FontsColorsDialog(HWND owner, ZIPINFO* label, ProgramSettings* settings) {
+    FontsState state{label, StyleRowsOf(*label), SaveLook(*label), settings};
     FontsState* outer = g_open;
     g_open = &state;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_FONTS_COLORS), owner,
@@ -178,6 +179,6 @@ bool FontsColorsDialog(HWND owner, ZIPINFO* label) {
     if (result != 1 && !RestoreLook(state.saved, label))
         MessageBoxA(owner, kNoMemory, "Fonts And Colors", MB_OK | MB_ICONEXCLAMATION);
     InvalidateLayout(label);
-    MeasureLabelFontHeights(label, &g_settings.Printer);
+    MeasureLabelFontHeights(label, &settings->Printer);
     return result == 1;
 }

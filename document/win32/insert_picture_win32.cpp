@@ -4,7 +4,7 @@
 
 #include "document/insert_picture.h"
 
-bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context) {
+bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context, char (&imageFolder)[kImagePathSize]) {
     char path[MAX_PATH] = "";
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -13,9 +13,9 @@ bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context) 
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = path;
     dialog.nMaxFile = sizeof path;
-    dialog.lpstrInitialDir = g_imagePath[0] ? g_imagePath : nullptr;
+    dialog.lpstrInitialDir = imageFolder[0] ? imageFolder : nullptr;
     dialog.lpstrTitle = "Select Image File...";
     dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
     if (!GetOpenFileNameA(&dialog)) return false;
-    return InsertPictureFile(label, path, context);
+    return InsertPictureFile(label, path, context, imageFolder);
 }

@@ -3,9 +3,11 @@
 #pragma once
 #include <windows.h>
 
+#include "document/insert_picture.h"
 #include "document/object_ops.h"
 #include "record/zipinfo.h"
 
 // Returns true when a picture was placed on the context's page (the label
-// is then modified).
-bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context);
+// is then modified). The dialog starts in imageFolder, which takes the
+// chosen file's folder.
+bool InsertPicture(HWND owner, ZIPINFO* label, const PlacementContext& context, char (&imageFolder)[kImagePathSize]);

@@ -94,13 +94,13 @@ bool SpineTextDialog(HWND owner, ZIPINFO* label, int labelNumber) {
     return true;
 }
 
-bool InitialsDialog(HWND owner) {
-    InitialsState state{g_settings.Initials, g_settings.Number, TheEdition().id != EDITION_WIMBROOK};
+bool InitialsDialog(HWND owner, ProgramSettings* settings) {
+    InitialsState state{settings->Initials, settings->Number, TheEdition().id != EDITION_WIMBROOK};
     if (DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INITIALS), owner, SoftOnNoMemory<InitialsProc>,
                         reinterpret_cast<LPARAM>(&state)) != 1)
         return false;
-    TakeInitials(state.initials, state.withNumber ? &state.number : nullptr, &g_settings);
-    if (!SaveInitials(g_settings)) {
+    TakeInitials(state.initials, state.withNumber ? &state.number : nullptr, settings);
+    if (!SaveInitials(*settings)) {
         std::string text = std::string("The initials could not be written to ") + TheEdition().iniFile +
                            ". They apply until the program ends.";
         MessageBoxA(owner, text.c_str(), TheEdition().name, MB_OK | MB_ICONEXCLAMATION);

@@ -19,6 +19,7 @@ struct StringState {
     ObjectRecord* rec;
     HWND dialog;
     ObjectRecord saved;  // the whole record as it was, for Cancel
+    ProgramSettings* settings;  // the choosers' custom colours, the printer
 };
 
 StringState* g_open = nullptr;
@@ -73,26 +74,27 @@ INT_PTR CALLBACK StringProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         TrackDialogPosition(dialog, WINDOW_STRING);
         ObjectRecord* rec = state->rec;
         switch (LOWORD(wParam)) {
-        case IDC_STRING_APPLY: RequestApply(dialog, APPLY_STRING_DIALOG); break;
+        case IDC_STRING_APPLY: RequestApply(dialog, APPLY_STRING_DIALOG, &state->settings->Printer); break;
         case IDC_STRING_COLOR:
-            ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->TextColor);
-            RequestApply(dialog, APPLY_STRING_DIALOG);
+            ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->TextColor, state->settings->CustColors);
+            RequestApply(dialog, APPLY_STRING_DIALOG, &state->settings->Printer);
             break;
         case IDC_STRING_BACKGROUND: {
             int filled = rec->Filled;
             rec->Filled = 1;
-            if (!ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->BackColor)) rec->Filled = filled;
-            RequestApply(dialog, APPLY_STRING_DIALOG);
+            if (!ChooseLabelColor(dialog, APPLY_STRING_DIALOG, &rec->BackColor, state->settings->CustColors))
+                rec->Filled = filled;
+            RequestApply(dialog, APPLY_STRING_DIALOG, &state->settings->Printer);
             break;
         }
         case IDC_STRING_FONT:
-            ChooseLabelFont(dialog, APPLY_STRING_DIALOG, &rec->Font, &rec->TextColor);
-            RequestApply(dialog, APPLY_STRING_DIALOG);
+            ChooseLabelFont(dialog, APPLY_STRING_DIALOG, &rec->Font, &rec->TextColor, &state->settings->Printer);
+            RequestApply(dialog, APPLY_STRING_DIALOG, &state->settings->Printer);
             break;
         case IDC_STRING_DEFAULT:
             SetStringDefaults(*state->label, rec);
             ShowControls(dialog, *rec);
-            RequestApply(dialog, APPLY_STRING_DIALOG);
+            RequestApply(dialog, APPLY_STRING_DIALOG, &state->settings->Printer);
             break;
         case IDOK:
             TakeControls(dialog, rec);
@@ -115,13 +117,13 @@ bool ApplyOpenStringDialog() {
     return true;
 }
 
-bool StringDialog(HWND owner, ZIPINFO* label) {
+bool StringDialog(HWND owner, ZIPINFO* label, ProgramSettings* settings) {
     if (label->NumObjects <= 0 || label->Objects[0].rec.Type != OBJECT_STRING) {
         ReportBadStuff("StringDialog - the head object is not a string");
         return false;
     }
     ObjectRecord* rec = &label->Objects[0].rec;
-    StringState state{label, rec, nullptr, *rec};
+    StringState state{label, rec, nullptr, *rec, settings};
     StringState* outer = g_open;
     g_open = &state;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_STRING), owner,

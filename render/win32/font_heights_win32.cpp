@@ -57,11 +57,6 @@ void MeasureLabels(ZIPINFO* const* labels, int count, PrinterNames* printer) {
 }
 
 // Every label record of the edition (nine on a Wimbrook sheet).
-int EditionLabelCount() {
-    int count = TheEdition().labelCount;
-    return count < 1 ? 1 : (count > kMaxLabels ? kMaxLabels : count);
-}
-
 void DefaultIfUnset(HDC dc, double windowScale, FontDesc* font, LabelFontSlot slot, const EditionProfile& edition) {
     if (font->lfHeight != -1) return;
     DefaultFont wanted = DefaultLabelFont(slot, edition);
@@ -78,10 +73,10 @@ void MakeDefaultFont(HDC dc, double windowScale, int size, int style, FontDesc* 
     RestoreDC(dc, saved);
 }
 
-void ApplyDefaultFonts(HDC windowDc, double windowScale) {
+void ApplyDefaultFonts(HDC windowDc, double windowScale, ZIPINFO* labels, int count) {
     const EditionProfile& edition = TheEdition();
-    for (int i = 0; i < EditionLabelCount(); ++i) {
-        ZIPINFO* label = &g_labelRecords[i];
+    for (int i = 0; i < count; ++i) {
+        ZIPINFO* label = &labels[i];
         DefaultIfUnset(windowDc, windowScale, &label->Font, FONT_FILES, edition);
         DefaultIfUnset(windowDc, windowScale, &label->DirFont, FONT_FOLDERS, edition);
         DefaultIfUnset(windowDc, windowScale, &label->CommFont, FONT_COMMENT, edition);
@@ -89,11 +84,11 @@ void ApplyDefaultFonts(HDC windowDc, double windowScale) {
     }
 }
 
-void MeasureMainFontHeights(PrinterNames* printer) {
-    ZIPINFO* labels[kMaxLabels];
-    int count = EditionLabelCount();
-    for (int i = 0; i < count; ++i) labels[i] = &g_labelRecords[i];
-    MeasureLabels(labels, count, printer);
+void MeasureMainFontHeights(ZIPINFO* labels, int count, PrinterNames* printer) {
+    ZIPINFO* each[kMaxLabels];
+    if (count > kMaxLabels) count = kMaxLabels;
+    for (int i = 0; i < count; ++i) each[i] = &labels[i];
+    MeasureLabels(each, count, printer);
 }
 
 void MeasureLabelFontHeights(ZIPINFO* label, PrinterNames* printer) { MeasureLabels(&label, 1, printer); }

@@ -22,6 +22,7 @@
 #include "render/win32/font_heights_win32.h"
 #include "render/win32/spine_win32.h"
 #include "shell/glue_commands.h"
+#include "shell/program_records.h"
 #include "shell/view_pages.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
@@ -68,8 +69,8 @@ bool SelectDrive(int) { return DriveDialog(Window(), &g_scan.Drive); }
 
 bool ReadDiskNow(int) {
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    char drive = DriveToRead();
-    bool audio = ReadDisk(Label(), TheEdition());
+    char drive = DriveToRead(g_scan);
+    bool audio = ReadDisk(Label(), TheEdition(), g_scan);
     // A template replaces the objects: nothing of the old ones stays selected.
     // An audio CD carries no template.
     if (!audio) {
@@ -89,7 +90,7 @@ bool ReadDiskNow(int) {
     return true;
 }
 
-bool EditExclusions(int) { return ExcludeDialog(Window()); }
+bool EditExclusions(int) { return ExcludeDialog(Window(), &g_scan); }
 
 bool EditFilesAndFolders(int) {
     FilesFoldersDialog(Window(), Label());
@@ -129,42 +130,42 @@ bool NewLabel(int) {
 
 // The dialog measures the label's font heights itself as it closes.
 bool FontsAndColors(int) {
-    FontsColorsDialog(Window(), Label());
+    FontsColorsDialog(Window(), Label(), &g_settings);
     return true;
 }
 
 bool ChooseBodyBackground(int) {
-    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->BkgndColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->BkgndColor, g_settings.CustColors);
     return true;
 }
 
 bool ResetToDefaults(int) {
-    ResetAllLooks(TheEdition(), &g_scan);
+    ResetAllLooks(TheEdition(), &g_scan, g_labelRecords, g_labelCount);
     HDC dc = GetDC(Window());
-    ApplyDefaultFonts(dc, g_view.windowScale);
+    ApplyDefaultFonts(dc, g_view.windowScale, g_labelRecords, g_labelCount);
     ReleaseDC(Window(), dc);
-    MeasureMainFontHeights(&g_settings.Printer);
+    MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
     return true;
 }
 
 bool ChooseSpineFont(int) {
-    ChooseLabelFont(Window(), APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor);
+    ChooseLabelFont(Window(), APPLY_LABEL_FONT, &Label()->SpineFont, &Label()->SpineFontColor, &g_settings.Printer);
     RequestSpineFontRebuild();
     MeasureLabelFontHeights(Label(), &g_settings.Printer);
     return true;
 }
 
 bool ChooseSpineFontColor(int) {
-    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineFontColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineFontColor, g_settings.CustColors);
     return true;
 }
 
 bool ChooseSpineBackground(int) {
-    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineBkgndColor);
+    ChooseLabelColor(Window(), APPLY_COLOR, &Label()->SpineBkgndColor, g_settings.CustColors);
     return true;
 }
 
-bool CustomizeInitials(int) { return InitialsDialog(Window()); }
+bool CustomizeInitials(int) { return InitialsDialog(Window(), &g_settings); }
 
 bool ChooseDiskSize(int index) {
     HMENU bar = GetMenu(Window());
@@ -184,7 +185,7 @@ bool ChooseDiskSize(int index) {
 
 bool InsertImage(int) {
     ClearObjectSelection(Label());
-    return InsertPicture(Window(), Label(), CurrentPlacement());
+    return InsertPicture(Window(), Label(), CurrentPlacement(), g_settings.ImagePath);
 }
 
 bool InsertString(int) {
@@ -192,7 +193,7 @@ bool InsertString(int) {
     PageOrigin(Label(), g_view.currentPage);
     if (!InsertNewString(Label(), CurrentPlacement())) return false;
     RequestRepaint();
-    if (StringDialog(Window(), Label())) {
+    if (StringDialog(Window(), Label(), &g_settings)) {
         TakeStringTemplateFrom(Head());
         AutoSizeIfSet(&Head());
         return true;
@@ -203,23 +204,26 @@ bool InsertString(int) {
 }
 
 bool ModifyText(int) {
-    if (!StringDialog(Window(), Label())) return false;
+    if (!StringDialog(Window(), Label(), &g_settings)) return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
 bool ChooseStringFont(int) {
-    if (!ChooseLabelFont(Window(), APPLY_STRING_FONT, &Head().Font, &Head().TextColor)) return false;
+    if (!ChooseLabelFont(Window(), APPLY_STRING_FONT, &Head().Font, &Head().TextColor, &g_settings.Printer))
+        return false;
     AutoSizeIfSet(&Head());
     return true;
 }
 
-bool ChooseStringColor(int) { return ChooseLabelColor(Window(), APPLY_COLOR, &Head().TextColor); }
+bool ChooseStringColor(int) {
+    return ChooseLabelColor(Window(), APPLY_COLOR, &Head().TextColor, g_settings.CustColors);
+}
 
 bool ChooseStringSolidColor(int) {
     int32_t filled = Head().Filled;
     Head().Filled = 1;
-    if (ChooseLabelColor(Window(), APPLY_COLOR, &Head().BackColor)) return true;
+    if (ChooseLabelColor(Window(), APPLY_COLOR, &Head().BackColor, g_settings.CustColors)) return true;
     Head().Filled = filled;
     return false;
 }

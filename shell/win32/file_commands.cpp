@@ -19,6 +19,7 @@
 #include "render/label_geometry.h"
 #include "render/win32/font_heights_win32.h"
 #include "render/win32/spine_win32.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 #include "shell/win32/label_view_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
@@ -42,7 +43,7 @@ void AfterFileChange(HWND window, int page) {
     ClearObjectSelection(label);
     g_view.labelKind = KindAfterLoad(TheEdition(), label->LblFmt, g_view.labelKind);
     HDC dc = GetDC(window);
-    ApplyDefaultFonts(dc, g_view.windowScale);
+    ApplyDefaultFonts(dc, g_view.windowScale, g_labelRecords, g_labelCount);
     ReleaseDC(window, dc);
     MeasureLabelFontHeights(label, &g_settings.Printer);
     RequestSpineFontRebuild();

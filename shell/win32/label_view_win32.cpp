@@ -9,6 +9,7 @@
 #include "render/win32/text_output_win32.h"
 #include "shell/page_clicks.h"
 #include "shell/page_markers.h"
+#include "shell/program_records.h"
 #include "base/report.h"
 #include "shell/view_pages.h"
 #include "shell/view_points.h"

@@ -25,6 +25,7 @@
 #include "shell/win32/bars.h"
 #include "shell/win32/dispatch.h"
 #include "shell/object_drag.h"
+#include "shell/program_records.h"
 #include "shell/win32/label_view_win32.h"
 #include "shell/win32/menu_refresh_win32.h"
 #include "shell/win32/mouse_win32.h"
@@ -46,7 +47,7 @@ int ReadSavedCoordinate(const char* key) {
 void OnCreate(HWND window) {
     g_win.main = window;
     MakeLabelCurrent(0);
-    ClearAllLabelRecords();
+    ClearAllLabelRecords(g_labelRecords, g_labelCount);
     LoadPopupMenus();
     PostMessageA(window, WM_COMMAND, CMD_STARTUP, 0);
     g_view.currentPage = 1;
@@ -72,10 +73,10 @@ void OnDestroy(HWND window) {
     GetWindowRect(window, &rect);
     g_settings.Windows[WINDOW_MAIN] = {rect.left, rect.top};
     BeginSettingsBatch();
-    SaveSettings(TheEdition(), StoredView());
+    SaveSettings(TheEdition(), StoredView(), ProgramStoredSettings());
     EndSettingsBatch();
-    ClearAllLabelRecords();
-    FreeExcludePatterns();
+    ClearAllLabelRecords(g_labelRecords, g_labelCount);
+    FreeExcludePatterns(&g_scan);
     FreeLabelViewObjects();
     FreeDragObjects();
     PostQuitMessage(0);
@@ -139,7 +140,7 @@ HWND CreateMainWindow(HINSTANCE instance) {
     g_win.instance = instance;
     RegisterWin32Handlers();
     ReadDefaultPrinter(&g_settings.Printer);
-    ClearCustomColors();
+    ClearCustomColors(&g_settings);
     PrepareLabelRecords(TheEdition().labelCount);
     ForgetLoadedSettings();
     g_view.currentPage = 1;

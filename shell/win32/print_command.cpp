@@ -15,6 +15,7 @@
 #include "render/win32/printer_setup_win32.h"
 #include "render/win32/printer_win32.h"
 #include "render/win32/spine_win32.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 #include "shell/win32/message_dialogs_win32.h"
 #include "shell/win32/page_painter.h"
@@ -44,7 +45,7 @@ void TakePrinter(const PrinterChoice& choice) {
 // "&Printer:" of Printer Setup chose a printer: the lines are measured on it.
 void TakeChosenPrinter(const PrinterChoice& choice) {
     TakePrinter(choice);
-    MeasureMainFontHeights(&g_settings.Printer);
+    MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
     RequestRepaint();
 }
 
@@ -55,7 +56,7 @@ bool EnsurePrinter(HWND owner) {
     ReadDefaultPrinter(&g_settings.Printer);
     ForgetKeptDeviceMode();
     if (PrinterExists(g_settings.Printer)) {
-        MeasureMainFontHeights(&g_settings.Printer);
+        MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
         return true;
     }
     MessageBoxA(owner, "There is no printer to print on.\nInstall a printer, then choose it in Printer Setup.",
@@ -197,7 +198,7 @@ bool PrinterSetupDialog(HWND owner) {
     // and paper: all go back.
     TakePrinter(before);
     RestoreKeptDeviceMode(modeBefore);
-    MeasureMainFontHeights(&g_settings.Printer);
+    MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
     RequestRepaint();
     return false;
 }

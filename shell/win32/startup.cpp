@@ -6,6 +6,7 @@
 #include "render/win32/font_heights_win32.h"
 #include "editions/command_ids.h"
 #include "shell/command_line.h"
+#include "shell/program_records.h"
 #include "shell/toolbar_table.h"
 #include "shell/view_state.h"
 #include "shell/win32/bars.h"
@@ -18,12 +19,12 @@ void StartupContinuation(HWND window) {
     AssembleMenus(window);
     InstallFileTypes();
     ViewSettings stored = StoredView();
-    LoadSettings(TheEdition(), &stored);
+    LoadSettings(TheEdition(), &stored, ProgramStoredSettings());
     TakeStoredView(stored);
     g_view.paintingEnabled = 1;
 
     HDC dc = GetDC(window);
-    ApplyDefaultFonts(dc, g_view.windowScale);
+    ApplyDefaultFonts(dc, g_view.windowScale, g_labelRecords, g_labelCount);
     ReleaseDC(window, dc);
 
     ScaleWindow(g_view.windowScale);
@@ -31,11 +32,11 @@ void StartupContinuation(HWND window) {
     // heights measured next, so the first paint comes after them.
     ShowWindow(window, SW_SHOW);
 
-    MeasureMainFontHeights(&g_settings.Printer);
+    MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
     SwitchPage(0, 1);
     RequestRepaint();
 
-    if (TakeMissingDrive()) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
+    if (TakeMissingDrive(&g_scan)) PostMessageA(window, WM_COMMAND, CMD_SELECT_DRIVE, 0);
 
     CommandLineRequest request = ParseCommandLine(g_view.commandLine.c_str());
     if (request.command != 0) {

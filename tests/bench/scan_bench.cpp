@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
     for (int i = 0; i < repetitions; ++i) {
         walks.push_back(Milliseconds([&] { names = BareWalk("B:"); }));
         ZIPINFO label = {};
-        scans.push_back(Milliseconds([&] { ScanDrive('B', "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone); }));
+        scans.push_back(
+            Milliseconds([&] { ScanDrive('B', "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone, g_scan); }));
         entries = label.NumFiles + label.NumFolders;
         FreeCatalog(&label);
     }

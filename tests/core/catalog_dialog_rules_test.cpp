@@ -35,22 +35,22 @@ TEST(ExcludeEdit, PatternsAreStarlessUpperCaseCutSortedAndBounded) {
 
 TEST(ExcludeEdit, CommitSaysWhetherPatternsOrModeChanged) {
     const char* stored[] = {"TMP", "BAK"};  // unsorted, as a settings file may hold them
-    SetExcludePatterns(stored, 2);
+    SetExcludePatterns(&g_scan, stored, 2);
     g_scan.ExcludeMode = 0;
-    ExcludeEdit edit = ExcludeEditFromScan();
+    ExcludeEdit edit = ExcludeEditFromScan(g_scan);
     EXPECT_EQ(edit.patterns, (std::vector<std::string>{"BAK", "TMP"}));
-    EXPECT_FALSE(CommitExcludeEdit(edit));
+    EXPECT_FALSE(CommitExcludeEdit(edit, &g_scan));
     edit.exclude = true;
-    EXPECT_TRUE(CommitExcludeEdit(edit));
+    EXPECT_TRUE(CommitExcludeEdit(edit, &g_scan));
     EXPECT_EQ(g_scan.ExcludeMode, 1);
     edit.exclude = false;
     RemoveAllPatterns(&edit);
     EXPECT_TRUE(edit.exclude);
     edit.exclude = false;
-    EXPECT_TRUE(CommitExcludeEdit(edit));
+    EXPECT_TRUE(CommitExcludeEdit(edit, &g_scan));
     EXPECT_EQ(g_scan.NumExclude, 0);
     EXPECT_EQ(g_scan.ExcludeMode, 1) << "an empty list always excludes";
-    FreeExcludePatterns();
+    FreeExcludePatterns(&g_scan);
 }
 
 TEST(EntryFields, NamesAndCommentsAreCutSizesKeptWithoutANumberAndRefusedOnlyPast32Bits) {

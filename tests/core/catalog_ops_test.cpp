@@ -14,6 +14,7 @@
 #include "base/text_field.h"
 #include "base/report.h"
 #include "document/label_copy.h"
+#include "shell/program_records.h"
 
 namespace {
 
@@ -320,7 +321,7 @@ TEST(LabelRecords, ClearingAllReachesEveryRecordOfTheEdition) {
         g_labelRecords[i].Entries = NewEntries(1, "test");
         CopyField(g_labelRecords[i].VolumeName, "VOL");
     }
-    ClearAllLabelRecords();
+    ClearAllLabelRecords(g_labelRecords, g_labelCount);
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(g_labelRecords[i].NumEntries, 0) << i;
         EXPECT_STREQ(g_labelRecords[i].VolumeName, "") << i;

@@ -14,6 +14,7 @@
 #include "document/object_list.h"
 #include "render/label_geometry.h"
 #include "shell/label_commands.h"
+#include "shell/program_records.h"
 #include "shell/view_pages.h"
 #include "tests/core/program_state.h"
 #include "tests/support/catalog_dump.h"

@@ -61,7 +61,7 @@ TEST_F(ResetLookTest, GivesBackTheDefaultLookOfEachEdition) {
         scan.DispSub = -4;
         ZIPINFO& label = g_labelRecords[0];
         Dress(&label);
-        ResetAllLooks(*edition, &scan);
+        ResetAllLooks(*edition, &scan, g_labelRecords, g_labelCount);
         bool floppy = edition->id == EDITION_WIMBROOK;
         EXPECT_EQ(scan.DispSub, 1);
         EXPECT_EQ(label.Columns, 3);
@@ -107,7 +107,7 @@ TEST_F(ResetLookTest, ReachesEveryLabelOfTheSheet) {
     ResetProgramState(kWimbrookProfile);
     for (int i = 0; i < 9; ++i) g_labelRecords[i].Columns = 7;
     ScanSettings scan;
-    ResetAllLooks(kWimbrookProfile, &scan);
+    ResetAllLooks(kWimbrookProfile, &scan, g_labelRecords, g_labelCount);
     for (int i = 0; i < 9; ++i) EXPECT_EQ(g_labelRecords[i].Columns, 3) << i;
 }
 

@@ -11,6 +11,7 @@
 #include "editions/command_ids.h"
 #include "shell/page_clicks.h"
 #include "shell/page_markers.h"
+#include "shell/program_records.h"
 #include "shell/view_pages.h"
 #include "shell/view_state.h"
 #include "tests/core/program_state.h"

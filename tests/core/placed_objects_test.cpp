@@ -294,15 +294,16 @@ TEST_F(ObjectsTest, CommandsWithoutAFittingSelectionDoNothing) {
 TEST_F(ObjectsTest, PictureThatDoesNotLoadIsReportedAndChangesNothing) {
     ReportRecorder recorder;
     ASSERT_NE(InsertNewString(&label_, Kestrin()), nullptr);
-    EXPECT_FALSE(InsertPictureFile(&label_, "C:\\pictures\\missing\\nothing.bmp", Kestrin()));
+    char folder[kImagePathSize] = "C:\\before\\";
+    EXPECT_FALSE(InsertPictureFile(&label_, "C:\\pictures\\missing\\nothing.bmp", Kestrin(), folder));
     EXPECT_EQ(label_.NumObjects, 1);
     ASSERT_EQ(recorder.reports().size(), 1u);
     EXPECT_EQ(recorder.reports()[0].title, "Image Load Failure...");
     EXPECT_EQ(recorder.reports()[0].text, "Couldn't load the image.\nFile may be corrupted, or extension incorrect.");
     // The folder is remembered all the same.
-    EXPECT_STREQ(g_imagePath, "C:\\pictures\\missing\\");
-    RememberImageFolder("picture.bmp");
-    EXPECT_STREQ(g_imagePath, "");
+    EXPECT_STREQ(folder, "C:\\pictures\\missing\\");
+    RememberImageFolder("picture.bmp", folder);
+    EXPECT_STREQ(folder, "");
 }
 
 }  // namespace

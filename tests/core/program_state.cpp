@@ -8,6 +8,7 @@
 #include "document/label_copy.h"
 #include "document/program_settings.h"
 #include "document/settings.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 
 void ResetProgramState(const EditionProfile& edition) {
@@ -16,7 +17,7 @@ void ResetProgramState(const EditionProfile& edition) {
         std::memset(&label, 0, sizeof label);
     }
     PrepareLabelRecords(edition.labelCount);
-    FreeExcludePatterns();
+    FreeExcludePatterns(&g_scan);
     g_scan = ScanSettings();
     g_view = ViewState();
     g_settings = ProgramSettings();

@@ -9,6 +9,7 @@
 #include "catalog/labels.h"
 #include "catalog/read_disk.h"
 #include "catalog/scan_settings.h"
+#include "shell/program_records.h"
 #include "tests/support/catalog_dump.h"
 #include "tests/support/memory_disk.h"
 
@@ -42,17 +43,17 @@ TEST(ReadDisk, ScansTheChosenDriveIntoTheCurrentLabelAndTriesAudioCdsInDovantelO
     g_scan.DispSub = 1;
 
     g_audio = true;
-    EXPECT_FALSE(ReadDisk(g_currentLabel, kKestrinProfile));
+    EXPECT_FALSE(ReadDisk(g_currentLabel, kKestrinProfile, g_scan));
     EXPECT_TRUE(g_sent.empty());
     EXPECT_EQ(DumpCatalog(g_currentLabel), "sub|[dir]{in.txt|4}, top.txt|2");
 
-    EXPECT_TRUE(ReadDisk(g_currentLabel, kDovantelProfile));
+    EXPECT_TRUE(ReadDisk(g_currentLabel, kDovantelProfile, g_scan));
     EXPECT_EQ(DumpCatalog(g_currentLabel), "Track 1|3:00");
     EXPECT_EQ(g_sent.front(), "open cdaudio!G: alias musiccd");
 
     g_audio = false;
     g_scan.DispSub = 0;
-    EXPECT_FALSE(ReadDisk(g_currentLabel, kDovantelProfile));
+    EXPECT_FALSE(ReadDisk(g_currentLabel, kDovantelProfile, g_scan));
     EXPECT_EQ(DumpCatalog(g_currentLabel), "sub|[dir], top.txt|2");
 
     FreeCatalog(g_currentLabel);

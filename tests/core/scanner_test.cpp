@@ -43,14 +43,14 @@ struct ScannerTest : ::testing::Test {
         InstallMemoryDisk(&disk);
         SetDiskQueries(&kQueries);
         SetTodayDatesHook(FixedDates);
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         g_scan = ScanSettings{};
         g_scan.Drive = 'T';
         disk.folders["T:"];
     }
     void TearDown() override {
         FreeCatalog(&label);
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         EXPECT_FALSE(ArchiveIsOpen());
         EXPECT_EQ(disk.openListings, 0);
         EXPECT_EQ(disk.openFiles, 0);
@@ -60,7 +60,7 @@ struct ScannerTest : ::testing::Test {
         SetTodayDatesHook(nullptr);
     }
     std::string Scan(int levels, const EditionProfile& edition = kKestrinProfile) {
-        EXPECT_EQ(ScanDrive('T', "", 0, levels, &label, edition, kArchiveModeNone), &label);
+        EXPECT_EQ(ScanDrive('T', "", 0, levels, &label, edition, kArchiveModeNone, g_scan), &label);
         return DumpCatalog(&label);
     }
     bool Asked(const std::string& pattern) const {
@@ -126,13 +126,13 @@ TEST_F(ScannerTest, ExclusionInBothModesNeverLeavesOutFolders) {
     disk.AddFolder("T:\\folder.tmp");
     disk.AddFolder("T:\\plain");
     const char* patterns[] = {".TMP"};
-    SetExcludePatterns(patterns, 1);
+    SetExcludePatterns(&g_scan, patterns, 1);
     g_scan.ExcludeMode = 1;
     EXPECT_EQ(Scan(0), "keep.txt|3, folder.tmp|[dir], plain|[dir]");
     g_scan.ExcludeMode = 0;
     EXPECT_EQ(Scan(0), "report.tmp|1, x.tmp.txt|2, Upper.Tmp|4, folder.tmp|[dir], plain|[dir]");
     // An empty list leaves everything in.
-    FreeExcludePatterns();
+    FreeExcludePatterns(&g_scan);
     g_scan.ExcludeMode = 0;
     EXPECT_EQ(label.NumEntries, 5);
     EXPECT_EQ(Scan(0), "report.tmp|1, x.tmp.txt|2, keep.txt|3, Upper.Tmp|4, folder.tmp|[dir], plain|[dir]");

@@ -13,6 +13,7 @@
 #include "document/settings.h"
 #include "document/settings_bounds.h"
 #include "shell/view_state.h"
+#include "shell/program_records.h"
 #include "tests/core/memory_profile.h"
 #include "tests/core/program_state.h"
 #include "tests/core/settings_keys.h"
@@ -23,7 +24,7 @@ class LoadSettingsTest : public testing::Test {
 protected:
     void Load(const EditionProfile& edition = kKestrinProfile) {
         ResetProgramState(edition);
-        LoadSettings(edition, &view_);
+        LoadSettings(edition, &view_, ProgramStoredSettings());
     }
     void TearDown() override { ResetProgramState(kKestrinProfile); }
     MemoryStore store_;
@@ -103,9 +104,9 @@ TEST_F(LoadSettingsTest, EmptyIniGivesTheDefaultsOfEveryEdition) {
         for (const auto& recent : g_settings.Recent) EXPECT_STREQ(recent, "");
         EXPECT_EQ(g_scan.DirComm, 0);
         // The drive prompt: 'C' once, only when nothing was stored.
-        EXPECT_TRUE(TakeMissingDrive());
+        EXPECT_TRUE(TakeMissingDrive(&g_scan));
         EXPECT_EQ(g_scan.Drive, 'C');
-        EXPECT_FALSE(TakeMissingDrive());
+        EXPECT_FALSE(TakeMissingDrive(&g_scan));
     }
 }
 
@@ -182,7 +183,7 @@ TEST_F(LoadSettingsTest, StoredValuesReachTheirFields) {
     EXPECT_EQ(g_settings.HideDummy[31], 1);
     EXPECT_STREQ(g_settings.Recent[0], "C:\\labels\\one.KSB");
     EXPECT_EQ(g_scan.DirComm, 2);
-    EXPECT_FALSE(TakeMissingDrive());
+    EXPECT_FALSE(TakeMissingDrive(&g_scan));
 }
 
 TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasAName) {
@@ -197,7 +198,7 @@ TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasANam
     store_.Put("DriverName", "DISPLAY");
     ResetProgramState(kKestrinProfile);
     systemDefault();
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_STREQ(g_settings.Printer.name, "System");
     EXPECT_STREQ(g_settings.Printer.driver, "winspool");
     EXPECT_STREQ(g_settings.Printer.port, "LPT1:");
@@ -207,13 +208,13 @@ TEST_F(LoadSettingsTest, AStoredPrinterReplacesTheSystemDefaultOnlyWhenItHasANam
     store_.Put("DriverName", "wineps.drv");
     ResetProgramState(kKestrinProfile);
     systemDefault();
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_STREQ(g_settings.Printer.name, "LabelPDF");
     EXPECT_STREQ(g_settings.Printer.driver, "wineps.drv");
     EXPECT_STREQ(g_settings.Printer.port, "CUPS:LabelPDF");
 
     store_.Put("PrinterName", std::string(400, 'p'));
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(std::string(g_settings.Printer.name), std::string(254, 'p'));  // the whole field
 }
 
@@ -333,13 +334,13 @@ TEST_F(LoadSettingsTest, DriveLettersOutsideAToZBecomeC) {
         store_.Put("Drive", c.stored);
         Load();
         EXPECT_EQ(g_scan.Drive, c.drive);
-        EXPECT_FALSE(TakeMissingDrive()) << "a stored drive never prompts";
+        EXPECT_FALSE(TakeMissingDrive(&g_scan)) << "a stored drive never prompts";
     }
     // Not a number: as if nothing was stored.
     store_.Put("Drive", "D:");
     Load();
     EXPECT_EQ(g_scan.Drive, 0);
-    EXPECT_TRUE(TakeMissingDrive());
+    EXPECT_TRUE(TakeMissingDrive(&g_scan));
 }
 
 TEST_F(LoadSettingsTest, NonNumbersKeepTheKeyDefault) {
@@ -427,10 +428,10 @@ TEST_F(LoadSettingsTest, LoadingAgainReplacesTheStylesAndPatterns) {
     store_.Put("Exts0", "2");
     store_.Put("NumExclude", "2");
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     store_.Put("Exts0", "1");
     store_.Put("NumExclude", "1");
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(g_labelRecords[0].NumExtStyles, 1);
     EXPECT_EQ(g_scan.NumExclude, 1);
 }

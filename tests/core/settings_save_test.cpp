@@ -11,6 +11,7 @@
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "shell/view_state.h"
+#include "shell/program_records.h"
 #include "tests/core/memory_profile.h"
 #include "tests/core/program_state.h"
 #include "tests/core/settings_keys.h"
@@ -72,9 +73,9 @@ TEST_F(SaveSettingsTest, KeysAreWrittenInOrderForEveryEdition) {
         SCOPED_TRACE(edition->name);
         ResetProgramState(*edition);
         PutSample(&store_);
-        LoadSettings(*edition, &view_);
+        LoadSettings(*edition, &view_, ProgramStoredSettings());
         store_.profile().writes.clear();
-        SaveSettings(*edition, view_);
+        SaveSettings(*edition, view_, ProgramStoredSettings());
         EXPECT_EQ(store_.profile().writes, ExpectedSaveOrder(*edition, {1}, 2));
     }
 }
@@ -82,8 +83,8 @@ TEST_F(SaveSettingsTest, KeysAreWrittenInOrderForEveryEdition) {
 TEST_F(SaveSettingsTest, ValuesGoBackInTheirStoredForm) {
     PutSample(&store_);
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
-    SaveSettings(kKestrinProfile, view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_EQ(store_.Get("Drive"), "69");
     EXPECT_EQ(store_.Get("Labels"), "12");
     EXPECT_EQ(store_.Get("DispSub"), "-2");
@@ -128,9 +129,9 @@ TEST_F(SaveSettingsTest, KeysBeyondTheCountsInitialsAndStrangersStayUntouched) {
     store_.Put("Initials", "ABC");
     store_.Put("SomethingElse", "kept");
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     std::strcpy(g_settings.Initials, "XYZ");  // the initials dialog writes it itself
-    SaveSettings(kKestrinProfile, view_);
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_EQ(store_.Get("ExtName0_1"), "old");
     EXPECT_EQ(store_.Get("ExtFont0_4_lfHeight"), "-99");
     EXPECT_EQ(store_.Get("Exclude2"), "STALE");
@@ -142,10 +143,10 @@ TEST_F(SaveSettingsTest, OnlyKestrinWritesTheCapacityText) {
     for (const EditionProfile* edition : {&kDovantelProfile, &kWimbrookProfile}) {
         SCOPED_TRACE(edition->name);
         ResetProgramState(*edition);
-        LoadSettings(*edition, &view_);
+        LoadSettings(*edition, &view_, ProgramStoredSettings());
         std::strcpy(g_settings.Number, "999");
         store_.profile().writes.clear();
-        SaveSettings(*edition, view_);
+        SaveSettings(*edition, view_, ProgramStoredSettings());
         EXPECT_FALSE(store_.Has("Number"));
         EXPECT_FALSE(store_.Has("Initials"));
     }
@@ -153,18 +154,18 @@ TEST_F(SaveSettingsTest, OnlyKestrinWritesTheCapacityText) {
 
 TEST_F(SaveSettingsTest, NothingIsWrittenBeforeTheSettingsWereLoaded) {
     ResetProgramState(kKestrinProfile);
-    SaveSettings(kKestrinProfile, view_);
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_TRUE(store_.profile().writes.empty());
 }
 
 TEST_F(SaveSettingsTest, ADriveNeverChosenIsNotWritten) {
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
-    SaveSettings(kKestrinProfile, view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_FALSE(store_.Has("Drive"));
     EXPECT_TRUE(store_.Has("Labels"));
-    ASSERT_TRUE(TakeMissingDrive());
-    SaveSettings(kKestrinProfile, view_);
+    ASSERT_TRUE(TakeMissingDrive(&g_scan));
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_EQ(store_.Get("Drive"), "67");
 }
 
@@ -177,8 +178,8 @@ TEST_F(SaveSettingsTest, ScaleAndPlacementDoNotDriftFromRunToRun) {
     store_.Put("SideMargin", "3");
     for (int run = 0; run < 3; ++run) {
         ResetProgramState(kKestrinProfile);
-        LoadSettings(kKestrinProfile, &view_);
-        SaveSettings(kKestrinProfile, view_);
+        LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
+        SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     }
     EXPECT_EQ(store_.Get("WindScale"), "58");
     EXPECT_EQ(store_.Get("NewPosX"), "1001");
@@ -194,16 +195,16 @@ TEST_F(SaveSettingsTest, ARoundTripKeepsEveryLabelOfTheSheet) {
     store_.Put("Exts8", "2");
     store_.Put("ExtName8_1", "doc");
     ResetProgramState(kWimbrookProfile);
-    LoadSettings(kWimbrookProfile, &view_);
+    LoadSettings(kWimbrookProfile, &view_, ProgramStoredSettings());
     ZIPINFO first[kMaxLabels];
     std::memcpy(first, g_labelRecords, sizeof first);
     ExtStyle styles8[2];
     std::memcpy(styles8, g_labelRecords[8].ExtStyles, sizeof styles8);
 
     MemoryStore other;  // a fresh, empty file
-    SaveSettings(kWimbrookProfile, view_);
+    SaveSettings(kWimbrookProfile, view_, ProgramStoredSettings());
     ResetProgramState(kWimbrookProfile);
-    LoadSettings(kWimbrookProfile, &view_);
+    LoadSettings(kWimbrookProfile, &view_, ProgramStoredSettings());
     for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE(i);
         const ZIPINFO& a = first[i];
@@ -233,10 +234,10 @@ TEST_F(SaveSettingsTest, ARoundTripKeepsEveryLabelOfTheSheet) {
 TEST_F(SaveSettingsTest, AReadOnlyStoreIsLeftAsItWas) {
     PutSample(&store_);
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     g_labelRecords[0].Columns = 1;
     store_.profile().readOnly = true;
-    SaveSettings(kKestrinProfile, view_);
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     EXPECT_EQ(store_.Get("Columns0"), "-5");
     EXPECT_TRUE(store_.profile().writes.empty());
 }

@@ -23,6 +23,7 @@
 #include "catalog/win32/catalog_hooks_win32.h"
 #include "catalog/win32/dates_win32.h"
 #include "editions/edition.h"
+#include "shell/program_records.h"
 #include "tests/support/catalog_dump.h"
 #include "tests/support/report_recorder.h"
 
@@ -38,18 +39,18 @@ struct DiskTest : ::testing::Test {
     void SetUp() override {
         InstallWin32CatalogHooks();
         InstallWin32DateHook();
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         g_scan = ScanSettings{};
     }
     void TearDown() override {
         FreeCatalog(&label);
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         EXPECT_FALSE(ArchiveIsOpen());
         EXPECT_TRUE(recorder.reports().empty());
     }
     // Scans the drive and returns the catalog sorted by name.
     std::string Scan(char drive, int levels, const EditionProfile& edition = kKestrinProfile) {
-        EXPECT_EQ(ScanDrive(drive, "", 0, levels, &label, edition, kArchiveModeNone), &label);
+        EXPECT_EQ(ScanDrive(drive, "", 0, levels, &label, edition, kArchiveModeNone, g_scan), &label);
         label.SortMode = 1;
         label.Direction = 1;
         SortCatalog(&label);
@@ -138,7 +139,7 @@ TEST_F(DiskTest, AllLevelsReadsFifteenLevelsOfADeeperTree) {
 
 TEST_F(DiskTest, ExcludeAndIncludeModes) {
     const char* patterns[] = {".TMP"};
-    SetExcludePatterns(patterns, 1);
+    SetExcludePatterns(&g_scan, patterns, 1);
     g_scan.ExcludeMode = 1;
     EXPECT_EQ(Scan(kExclude, 1), "keep.txt|8, notes.tmp|[dir]{in.txt|16}");
     g_scan.ExcludeMode = 0;
@@ -241,7 +242,7 @@ TEST_F(DiskTest, ReadDiskScansTheChosenDriveIntoTheCurrentLabel) {
     InitLabelRecords(1);
     g_scan.Drive = kBasic;
     g_scan.DispSub = 0;
-    EXPECT_FALSE(ReadDisk(g_currentLabel, TheEdition()));
+    EXPECT_FALSE(ReadDisk(g_currentLabel, TheEdition(), g_scan));
     g_currentLabel->SortMode = 1;
     g_currentLabel->Direction = 1;
     SortCatalog(g_currentLabel);

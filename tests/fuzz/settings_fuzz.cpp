@@ -15,6 +15,7 @@
 #include "document/program_settings.h"
 #include "document/settings.h"
 #include "document/settings_store.h"
+#include "shell/program_records.h"
 #include "shell/view_state.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool Write(const char*, const char*, const char* key, const char* value) {
 
 std::map<std::string, std::string> Save(const EditionProfile& edition, const ViewSettings& view) {
     g_written.clear();
-    SaveSettings(edition, view);
+    SaveSettings(edition, view, ProgramStoredSettings());
     return g_written;
 }
 
@@ -67,11 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     OpenSettingsStore("fuzz.ini", edition.settingsRoot);
     PrepareLabelRecords(edition.labelCount);
     ViewSettings view = {};
-    LoadSettings(edition, &view);
+    LoadSettings(edition, &view, ProgramStoredSettings());
     std::map<std::string, std::string> first = Save(edition, view);
-    LoadSettings(edition, &view);
+    LoadSettings(edition, &view, ProgramStoredSettings());
     if (Save(edition, view) != first) __builtin_trap();
-    ClearAllLabelRecords();
-    FreeExcludePatterns();
+    ClearAllLabelRecords(g_labelRecords, g_labelCount);
+    FreeExcludePatterns(&g_scan);
     return 0;
 }

@@ -39,14 +39,14 @@ protected:
         ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         CloseMainWindowInProcess();
     }
     // Reads a drive of the disk fixture into the current label, sorted.
     void Scan(char drive, int levels) {
         g_scan.Drive = drive;
         g_scan.DispSub = levels;
-        ReadDisk(g_currentLabel, TheEdition());
+        ReadDisk(g_currentLabel, TheEdition(), g_scan);
         SortCatalog(g_currentLabel);
     }
     static std::string Medium() { return TheEdition().mediumWord; }
@@ -88,7 +88,7 @@ TEST_F(CatalogDialogsTest, ExclusionListDrivesAReadDiskInBothModes) {
     if (OtherEdition()) GTEST_SKIP() << "the same in every edition";
     const std::string caption = "Exclude/Include Files Containing...";
     bool changed = false;
-    PlayDuring([&] { changed = ExcludeDialog(window_); },
+    PlayDuring([&] { changed = ExcludeDialog(window_, &g_scan); },
                {WaitFor(caption), Click(IDC_EXCLUDE_PATTERN), Type("*.tmp"), Keys({VK_RETURN}),
                 Do([](HWND d) {
                     EXPECT_EQ(ControlText(d, IDC_EXCLUDE_PATTERN), "");
@@ -104,7 +104,7 @@ TEST_F(CatalogDialogsTest, ExclusionListDrivesAReadDiskInBothModes) {
     EXPECT_EQ(excluded.find("UPPER"), std::string::npos) << excluded;
     EXPECT_NE(excluded.find("keep.txt"), std::string::npos) << excluded;
 
-    PlayDuring([&] { changed = ExcludeDialog(window_); }, {WaitFor(caption), Click(IDC_INCLUDE_MODE), Click(IDOK)});
+    PlayDuring([&] { changed = ExcludeDialog(window_, &g_scan); }, {WaitFor(caption), Click(IDC_INCLUDE_MODE), Click(IDOK)});
     EXPECT_TRUE(changed);
     EXPECT_EQ(g_scan.ExcludeMode, 0);
     Scan('H', 1);
@@ -112,7 +112,7 @@ TEST_F(CatalogDialogsTest, ExclusionListDrivesAReadDiskInBothModes) {
     EXPECT_NE(included.find("report.tmp"), std::string::npos) << included;
     EXPECT_EQ(included.find("keep.txt"), std::string::npos) << included;
 
-    PlayDuring([&] { changed = ExcludeDialog(window_); }, {WaitFor(caption), Click(IDOK)});
+    PlayDuring([&] { changed = ExcludeDialog(window_, &g_scan); }, {WaitFor(caption), Click(IDOK)});
     EXPECT_FALSE(changed) << "OK without a change asks for no rescan";
 }
 

@@ -34,19 +34,19 @@ std::vector<DialogCase> Cases() {
     bool sheet = e.id == EDITION_WIMBROOK;
     return {
         {"drive", medium + " Drive Selection", [](HWND w) { char d = 'C'; DriveDialog(w, &d); }, IDCANCEL},
-        {"exclude", "Exclude/Include Files Containing...", [](HWND w) { ExcludeDialog(w); }, IDCANCEL},
+        {"exclude", "Exclude/Include Files Containing...", [](HWND w) { ExcludeDialog(w, &g_scan); }, IDCANCEL},
         {"files-folders", "Files and Folders Editor", [](HWND w) { FilesFoldersDialog(w, g_currentLabel); }, IDCANCEL},
         {"comment", medium + " Comment Entry", [](HWND w) { CommentDialog(w, g_currentLabel); }, IDCANCEL},
-        {"fonts-colors", "Fonts And Colors", [](HWND w) { FontsColorsDialog(w, g_currentLabel); }, IDCANCEL},
-        {"string", "String Entry and Modification", [](HWND w) { StringDialog(w, g_currentLabel); }, IDCANCEL},
+        {"fonts-colors", "Fonts And Colors", [](HWND w) { FontsColorsDialog(w, g_currentLabel, &g_settings); }, IDCANCEL},
+        {"string", "String Entry and Modification", [](HWND w) { StringDialog(w, g_currentLabel, &g_settings); }, IDCANCEL},
         {"spine-text", std::string(e.name) + " Label " + (sheet ? "1" : ""),
          [sheet](HWND w) { SpineTextDialog(w, g_currentLabel, sheet ? 1 : 0); }, IDCANCEL},
-        {"initials", "Customize Initials", [](HWND w) { InitialsDialog(w); }, IDCANCEL},
-        {"color", "Color", [](HWND w) { ColorRef c = 0; ChooseLabelColor(w, APPLY_NOTHING, &c); }, IDCANCEL},
+        {"initials", "Customize Initials", [](HWND w) { InitialsDialog(w, &g_settings); }, IDCANCEL},
+        {"color", "Color", [](HWND w) { ColorRef c = 0; ChooseLabelColor(w, APPLY_NOTHING, &c, g_settings.CustColors); }, IDCANCEL},
         {"font", "Font",
          [](HWND w) {
              ColorRef c = 0;
-             ChooseLabelFont(w, APPLY_NOTHING, &g_currentLabel->Font, &c);
+             ChooseLabelFont(w, APPLY_NOTHING, &g_currentLabel->Font, &c, &g_settings.Printer);
          },
          IDCANCEL},
     };

@@ -17,6 +17,7 @@
 #include "render/page_origin.h"
 #include "editions/command_ids.h"
 #include "shell/page_clicks.h"
+#include "shell/program_records.h"
 #include "base/report.h"
 #include "shell/view_points.h"
 #include "shell/view_state.h"

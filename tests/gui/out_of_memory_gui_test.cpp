@@ -56,7 +56,7 @@ protected:
     }
     void TearDown() override {
         SetExitHook(nullptr);
-        FreeExcludePatterns();
+        FreeExcludePatterns(&g_scan);
         CloseMainWindowInProcess();
     }
     HWND window_ = nullptr;
@@ -65,7 +65,7 @@ protected:
 TEST_F(OutOfMemoryTest, ADialogStepFailsSoftlyAndACommandEndsTheProgram) {
     if (TheEdition().id != EDITION_KESTRIN) GTEST_SKIP() << "the same in every edition";
     int patterns = g_scan.NumExclude;
-    PlayDuring([&] { ExcludeDialog(window_); },
+    PlayDuring([&] { ExcludeDialog(window_, &g_scan); },
                {WaitFor("Exclude/Include Files Containing..."), Click(IDC_EXCLUDE_PATTERN), Type("tmp"),
                 // "&Add" runs out of memory: told, nothing added, the text kept.
                 Do([](HWND d) {
@@ -83,7 +83,7 @@ TEST_F(OutOfMemoryTest, ADialogStepFailsSoftlyAndACommandEndsTheProgram) {
     // Sorting the catalog runs out of memory: the program ends.
     g_scan.Drive = 'E';
     g_scan.DispSub = 1;
-    ReadDisk(g_currentLabel, TheEdition());
+    ReadDisk(g_currentLabel, TheEdition(), g_scan);
     ReportRecorder recorder;
     SetExitHook(EndByThrowing);
     int code = 0;

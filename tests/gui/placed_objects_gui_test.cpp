@@ -173,7 +173,7 @@ TEST_F(ObjectsGuiTest, InsertImageOpensTheDialogInTheLastFolderAndReportsBadPict
     std::string good = folder + "gui_test_picture.bmp", bad = folder + "gui_test_damaged.bmp";
     WriteBmp(good, 40, 30, false);
     WriteBmp(bad, 40, 30, true);
-    g_imagePath[0] = 0;
+    g_settings.ImagePath[0] = 0;
 
     g_run.answer = good;
     Command(CMD_INSERT_IMAGE);
@@ -188,7 +188,7 @@ TEST_F(ObjectsGuiTest, InsertImageOpensTheDialogInTheLastFolderAndReportsBadPict
     EXPECT_EQ(p.Right - p.Left, 40);
     EXPECT_LE(std::abs(p.Left + p.Right - CentreTwice()), 1);
     EXPECT_EQ(g_currentLabel->SelectionKind, 1);
-    EXPECT_EQ(lstrcmpiA(g_imagePath, folder.c_str()), 0);
+    EXPECT_EQ(lstrcmpiA(g_settings.ImagePath, folder.c_str()), 0);
 
     // The next dialog starts in that folder; a damaged picture is refused.
     g_run.answer = bad;

@@ -148,11 +148,11 @@ TEST_F(StyleDialogsTest, FontsAndColorsTxtRowAppliesAndItsChooserCancelGivesItBa
     if (!KestrinOnly()) GTEST_SKIP() << "the same dialog in every edition";
     g_scan.Drive = 'E';
     g_scan.DispSub = 1;
-    ReadDisk(g_currentLabel, TheEdition());
+    ReadDisk(g_currentLabel, TheEdition(), g_scan);
     ZIPINFO* label = g_currentLabel;
     const COLORREF azure = RGB(0, 128, 255);
     bool ok = false;
-    PlayDuring([&] { ok = FontsColorsDialog(window_, label); },
+    PlayDuring([&] { ok = FontsColorsDialog(window_, label, &g_settings); },
                Join({{WaitFor("Fonts And Colors"), Picture("fonts-colors"), Click(IDC_EXTENSION_TEXT), Type(".txt"),
                       Click(IDC_EXTENSION_ADD), WaitFor("Color"), Picture("color-chooser")},
                      TypeColour(0, 128, 255),
@@ -193,7 +193,7 @@ TEST_F(StyleDialogsTest, BodyAndSpineColoursApplyThenCancelAndCustomColoursReach
     for (ColorRef* colour : {&label->BkgndColor, &label->SpineBkgndColor}) {
         ColorRef before = *colour;
         bool ok = true;
-        PlayDuring([&] { ok = ChooseLabelColor(window_, APPLY_COLOR, colour); },
+        PlayDuring([&] { ok = ChooseLabelColor(window_, APPLY_COLOR, colour, g_settings.CustColors); },
                    Join({{WaitFor("Color"), Do([](HWND c) {
                               EXPECT_TRUE(IsWindowVisible(GetDlgItem(c, COLOR_RED))) << "custom part open";
                               EXPECT_EQ(ControlText(c, pshHelp), "Apply");
@@ -228,7 +228,7 @@ TEST_F(StyleDialogsTest, SpineFontOpensOnArialAppliesCancelsAndStores72PointsAs1
     FontDesc before = spine;
     ColorRef colour = g_currentLabel->SpineFontColor;
     bool ok = true;
-    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); },
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour, &g_settings.Printer); },
                {WaitFor("Font"), Picture("font-chooser"), Do([](HWND c) {
                     EXPECT_EQ(ControlText(c, cmb1), "Arial") << "the chooser opens on the label's face";
                     EXPECT_EQ(ControlText(c, cmb3), "14");
@@ -243,14 +243,14 @@ TEST_F(StyleDialogsTest, SpineFontOpensOnArialAppliesCancelsAndStores72PointsAs1
     EXPECT_EQ(std::memcmp(&spine, &before, sizeof spine), 0);
 
     // OK untouched keeps face, height, weight and italic.
-    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); }, {WaitFor("Font"), Click(IDOK)});
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour, &g_settings.Printer); }, {WaitFor("Font"), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_STREQ(spine.lfFaceName, before.lfFaceName);
     EXPECT_EQ(spine.lfHeight, before.lfHeight);
     EXPECT_EQ(spine.lfWeight, before.lfWeight);
     EXPECT_EQ(spine.lfItalic, before.lfItalic);
 
-    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour); },
+    PlayDuring([&] { ok = ChooseLabelFont(window_, APPLY_LABEL_FONT, &spine, &colour, &g_settings.Printer); },
                {WaitFor("Font"), ClickChooserRow(cmb3, "72"), Click(IDOK)});
     EXPECT_TRUE(ok);
     EXPECT_EQ(spine.lfHeight, -100) << "72 points are one inch";
@@ -264,7 +264,7 @@ TEST_F(StyleDialogsTest, StringDialogTrimsAppliesAndCancelsWithItsChoosers) {
     const std::string caption = "String Entry and Modification";
     int32_t width = rec.Right - rec.Left;
     bool ok = false;
-    PlayDuring([&] { ok = StringDialog(window_, label); },
+    PlayDuring([&] { ok = StringDialog(window_, label, &g_settings); },
                Join({{WaitFor(caption), Picture("string"), Do([](HWND d) {
                           wchar_t item[16] = L"";
                           SendDlgItemMessageW(d, IDC_STRING_ROTATION, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(item));
@@ -283,13 +283,13 @@ TEST_F(StyleDialogsTest, StringDialogTrimsAppliesAndCancelsWithItsChoosers) {
     EXPECT_STREQ(rec.Text, "first\r\nlast");
 
     // An empty text becomes a blank.
-    PlayDuring([&] { ok = StringDialog(window_, label); },
+    PlayDuring([&] { ok = StringDialog(window_, label, &g_settings); },
                {WaitFor(caption), Keys({VK_DELETE}), Click(IDOK)});
     EXPECT_STREQ(rec.Text, " ");
 
     // Cancel after an Apply gives the whole record back.
     ObjectRecord kept = rec;
-    PlayDuring([&] { ok = StringDialog(window_, label); },
+    PlayDuring([&] { ok = StringDialog(window_, label, &g_settings); },
                {WaitFor(caption), Type("changed"), Click(IDC_STRING_DEFAULT), Click(IDC_STRING_APPLY), Click(IDCANCEL)});
     EXPECT_FALSE(ok);
     EXPECT_EQ(std::memcmp(&rec, &kept, sizeof rec), 0);
@@ -310,7 +310,7 @@ TEST_F(StyleDialogsTest, InitialsAreWrittenAtOnceAndAReadOnlyIniIsTold) {
     bool floppy = TheEdition().id == EDITION_WIMBROOK;
     std::string number = g_settings.Number;
     bool ok = false;
-    PlayDuring([&] { ok = InitialsDialog(window_); },
+    PlayDuring([&] { ok = InitialsDialog(window_, &g_settings); },
                {WaitFor("Customize Initials"), Picture(TheEdition().name + std::string("-initials")),
                 Do([&](HWND d) { EXPECT_EQ(GetDlgItem(d, IDC_NUMBER) == nullptr, floppy); }), Type("QRS"),
                 Click(IDOK)});
@@ -322,7 +322,7 @@ TEST_F(StyleDialogsTest, InitialsAreWrittenAtOnceAndAReadOnlyIniIsTold) {
     std::string path = EditionIniPath(TheEdition().name);
     std::string cannot = MakeReadOnly(path);
     if (!cannot.empty()) GTEST_SKIP() << cannot;
-    PlayDuring([&] { ok = InitialsDialog(window_); },
+    PlayDuring([&] { ok = InitialsDialog(window_, &g_settings); },
                {WaitFor("Customize Initials"), Type("TUV"), Click(IDOK), UseWindow(window_),
                 ExpectMessage("could not be written")});
     MakeWritable(path);

@@ -65,7 +65,7 @@ protected:
     }
     void Scan() {
         ClearLabel(g_currentLabel);
-        ScanDrive(kDrive, "", 0, 15, g_currentLabel, TheEdition(), kArchiveModeNone);
+        ScanDrive(kDrive, "", 0, 15, g_currentLabel, TheEdition(), kArchiveModeNone, g_scan);
         SortCatalog(g_currentLabel);
     }
     CatalogEntry* Entry(const char* name) {

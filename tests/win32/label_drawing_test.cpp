@@ -132,7 +132,7 @@ TEST_F(FontHeights, UnsetFontsGetTheirDefaultsAndSetOnesStay) {
     label.DirFont.lfHeight = -30;
     CopyField(label.DirFont.lfFaceName, "Courier New");
     HDC dc = CreateCompatibleDC(nullptr);
-    ApplyDefaultFonts(dc, 1.0);
+    ApplyDefaultFonts(dc, 1.0, g_labelRecords, g_labelCount);
     DeleteDC(dc);
     EXPECT_EQ(label.Font.lfHeight, -11);
     EXPECT_EQ(label.Font.lfWeight, 0);
@@ -159,7 +159,7 @@ TEST_F(FontHeights, MeasuredOnThePrinterAndFallingBackToTheDefaultPrinter) {
     CopyField(g_settings.Printer.name, "Gone Printer");
     CopyField(g_settings.Printer.driver, "nodriver");
     CopyField(g_settings.Printer.port, "nowhere");
-    MeasureMainFontHeights(&g_settings.Printer);
+    MeasureMainFontHeights(g_labelRecords, g_labelCount, &g_settings.Printer);
     EXPECT_GT(label.FontHeight, 11);
     EXPECT_LT(label.FontHeight, 16);
     EXPECT_EQ(label.CommFontHeight, label.FontHeight);

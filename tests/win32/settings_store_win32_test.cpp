@@ -20,6 +20,7 @@
 #include "base/report.h"
 #include "shell/view_state.h"
 #include "shell/win32/report_win32.h"
+#include "shell/program_records.h"
 #include "tests/core/program_state.h"
 #include "tests/driver/host_files.h"
 
@@ -116,7 +117,7 @@ TEST_F(ProfileStoreTest, FontKeysThroughTheProfile) {
 }
 
 TEST_F(ProfileStoreTest, AMissingFileGivesTheDefaults) {
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(g_scan.Drive, 0);
     EXPECT_EQ(view_.labelKind, 10);
     EXPECT_EQ(g_labelRecords[0].Columns, 3);
@@ -130,7 +131,7 @@ TEST_F(ProfileStoreTest, AVeryLongLineIsCutToTheField) {
     std::string longValue(5000, 'L');
     WriteFile(IniPath(), "[tlm5]\r\nComment0=" + longValue + "\r\nInitials=" + longValue +
                              "\r\nColumns0=" + std::string(3000, '9') + "\r\nLined0=0\r\n");
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(std::string(g_labelRecords[0].Comment), std::string(254, 'L'));
     EXPECT_EQ(std::string(g_settings.Initials), std::string(63, 'L'));
     EXPECT_EQ(g_labelRecords[0].Columns, 3) << "an endless number is no number";
@@ -142,10 +143,10 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
               "[tlm5]\r\nDrive=69\r\nLabels=12\r\nColumns0=-6\r\nExts0=1\r\nExtName0_0=bak\r\n"
               "NumExclude=1\r\nExclude0=.TMP\r\nWindScale=125\r\nFont0_lfHeight=-13\r\n"
               "Font0_lfFaceName=Courier New\r\nExtName0_3=kept\r\nInitials=JZ\r\n[other]\r\nkey=value\r\n");
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     g_settings.Windows[WINDOW_MAIN].x = 140;
     g_settings.Windows[WINDOW_MAIN].y = 90;
-    SaveSettings(kKestrinProfile, view_);
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     std::string text = ReadFile(IniPath());
     EXPECT_NE(text.find("ExtName0_3=kept"), std::string::npos) << text;
     EXPECT_NE(text.find("Initials=JZ"), std::string::npos) << text;
@@ -156,7 +157,7 @@ TEST_F(ProfileStoreTest, SaveThenLoadThroughTheProfileGivesTheSameSettings) {
     EXPECT_NE(text.find("MainWindowX=140"), std::string::npos) << text;
 
     ResetProgramState(kKestrinProfile);
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(g_scan.Drive, 'E');
     EXPECT_EQ(view_.labelKind, 12);
     EXPECT_EQ(g_labelRecords[0].Columns, 6);
@@ -176,12 +177,12 @@ TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
     WriteFile(IniPath(), original);
     std::string cannot = MakeReadOnly(IniPath());
     if (!cannot.empty()) GTEST_SKIP() << cannot;
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     EXPECT_EQ(g_labelRecords[0].Columns, 2);
     g_labelRecords[0].Columns = 5;
     int32_t value = 7;
     EXPECT_FALSE(WriteSetting(kRoot, "Columns0", &value, 4, SETTING_INT));
-    SaveSettings(kKestrinProfile, view_);  // every write fails; nothing is reported
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());  // every write fails; nothing is reported
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());
     EXPECT_EQ(ReadFile(IniPath()), original);
 }
@@ -189,11 +190,11 @@ TEST_F(ProfileStoreTest, AReadOnlyFileIsLeftAsItWasAndSavingGoesOn) {
 TEST_F(ProfileStoreTest, AFileHeldOpenByAnotherProgramIsLeftAsItWas) {
     const std::string original = "[tlm5]\r\nColumns0=4\r\n";
     WriteFile(IniPath(), original);
-    LoadSettings(kKestrinProfile, &view_);
+    LoadSettings(kKestrinProfile, &view_, ProgramStoredSettings());
     HANDLE held = CreateFileA(IniPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     g_labelRecords[0].Columns = 1;
-    SaveSettings(kKestrinProfile, view_);
+    SaveSettings(kKestrinProfile, view_, ProgramStoredSettings());
     CloseHandle(held);
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, g_ini.c_str());
     EXPECT_EQ(ReadFile(IniPath()), original);

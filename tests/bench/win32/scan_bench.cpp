@@ -27,6 +27,7 @@
 #include "document/program_settings.h"
 #include "editions/command_ids.h"
 #include "shell/win32/dispatch.h"
+#include "shell/program_records.h"
 #include "tests/bench/bench_tree.h"
 #include "tests/bench/win32/bench_clock.h"
 #include "tools/driver/wine_drive.h"
@@ -165,13 +166,13 @@ int main(int argc, char** argv) {
         double t1 = Now(), c1 = CpuNow();
         ZIPINFO label = {};
         g_scan.ScanArchives = 1;
-        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone);
+        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone, g_scan);
         double t2 = Now(), c2 = CpuNow();
         entries = label.NumFiles + label.NumFolders;
         FreeCatalog(&label);
         double c3 = CpuNow(), t3 = Now();
         g_scan.ScanArchives = 0;
-        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone);
+        ScanDrive(letter, "", 0, kAllLevels, &label, kKestrinProfile, kArchiveModeNone, g_scan);
         double t4 = Now(), c4 = CpuNow();
         FreeCatalog(&label);
         g_scan.ScanArchives = 1;

@@ -23,6 +23,7 @@
 #include "document/look_section.h"
 #include "document/settings.h"
 #include "document/template_file.h"
+#include "shell/program_records.h"
 #include "tests/core/memory_profile.h"
 #include "tests/core/program_state.h"
 #include "tests/samples/sample_labels.h"
@@ -119,9 +120,9 @@ TEST_P(LookFilesTest, IniBodyTemplateAndTheWalksComeOutAsKept) {
         for (int i = 0; i < g_labelCount; ++i) PutEveryLookKey(&store, i);
         store.Put("Drive", "68");
         ViewSettings view = {};
-        LoadSettings(edition(), &view);
+        LoadSettings(edition(), &view, ProgramStoredSettings());
         store.profile().writes.clear();
-        SaveSettings(edition(), view);
+        SaveSettings(edition(), view, ProgramStoredSettings());
         for (const std::string& key : store.profile().writes) ini += key + "=" + store.Get(key) + "\n";
     }
     ExpectKept(name(".ini"), ini);

@@ -16,6 +16,19 @@ const ObjectRecord* StateView::Selected() const {
 
 int StateView::SelectionKind() const { return Selected() ? label->SelectionKind : SELECTED_NOTHING; }
 
+const ObjectRecord& UnselectedObject() {
+    static const ObjectRecord unselected = [] {
+        ObjectRecord r = {};
+        r.Layer = 1;
+        r.Filled = 1;
+        r.AutoSize = 1;
+        r.HAlign = 1;
+        r.VAlign = 1;
+        return r;
+    }();
+    return unselected;
+}
+
 StateView LiveState(const ZIPINFO* label) { return {&g_view, &g_scan, &g_settings, label}; }
 
 bool ScalePercentIs(const EditionProfile&, const StateView& s, int percent) {

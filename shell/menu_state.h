@@ -35,8 +35,14 @@ template <class Record>
 const Record* RecordOf(const StateView& state);
 template <>
 inline const ZIPINFO* RecordOf<ZIPINFO>(const StateView& s) { return s.label; }
+// While nothing is selected the object menus show the marks of a new
+// string's values: above the catalog, background painted, sized to its text,
+// level, centred both ways.
+const ObjectRecord& UnselectedObject();
 template <>
-inline const ObjectRecord* RecordOf<ObjectRecord>(const StateView& s) { return s.Selected(); }
+inline const ObjectRecord* RecordOf<ObjectRecord>(const StateView& s) {
+    return s.Selected() ? s.Selected() : &UnselectedObject();
+}
 template <>
 inline const ViewState* RecordOf<ViewState>(const StateView& s) { return s.view; }
 template <>

@@ -110,9 +110,11 @@ TEST(MenuState, StringAndLayerChecks) {
     in.object.rec.Orientation = 270;
     in.object.rec.HAlign = 0;
     in.object.rec.VAlign = 2;
-    in.Select(SELECTED_NOTHING);  // there, but not selected: no object's marks
-    const std::vector<int> strings = {CMD_STRING_TRANSPARENT, CMD_STRING_SOLID, CMD_ROTATE_270, CMD_ALIGN_LEFT};
-    EXPECT_TRUE(CheckedAmong(in, strings).empty());
+    // There, but not selected: the marks are a new string's, not its own.
+    in.Select(SELECTED_NOTHING);
+    EXPECT_EQ(CheckedAmong(in, {CMD_STRING_TRANSPARENT, CMD_STRING_SOLID, CMD_ROTATE_0, CMD_ROTATE_270,
+                                CMD_ALIGN_LEFT, CMD_ALIGN_CENTER, CMD_LAYER_ABOVE}),
+              (std::vector<int>{CMD_STRING_SOLID, CMD_ROTATE_0, CMD_ALIGN_CENTER, CMD_LAYER_ABOVE}));
     in.Select(SELECTED_STRING);
     EXPECT_EQ(CheckedAmong(in, {CMD_STRING_TRANSPARENT, CMD_STRING_SOLID, CMD_STRING_AUTOSIZE, CMD_ROTATE_0,
                                 CMD_ROTATE_90, CMD_ROTATE_180, CMD_ROTATE_270, CMD_ALIGN_LEFT, CMD_ALIGN_CENTER,

@@ -53,13 +53,7 @@ bool CopyObjects(const ZIPINFO& from, ZIPINFO* to) {
 bool CopyLook(const ZIPINFO& from, ZIPINFO* to) {
     if (&from == to) return true;
     if (!CopyStyles(from, to)) return false;
-    auto& source = const_cast<ZIPINFO&>(from);  // only read
-    for (int i = 0; i < kLookFieldCount; ++i) {
-        const LookField& f = kLookSchema[i];
-        if (!(f.carry & CARRY_DUPLICATE) || !f.at) continue;
-        FieldRef field = f.at(*to);
-        std::memcpy(field.at, f.at(source).at, static_cast<size_t>(field.size));
-    }
+    CopyCarriedFields(from, to, CARRY_DUPLICATE);
     // The order may have changed: sorted again under the new keys.
     SortCatalog(to);
     InvalidateLayout(to);

@@ -38,6 +38,23 @@ void MoveStyles(ZIPINFO* from, ZIPINFO* to) {
     from->NumExtStyles = 0;
 }
 
+void CopyCarriedFields(const ZIPINFO& from, ZIPINFO* to, LookCarry walk) {
+    auto& source = const_cast<ZIPINFO&>(from);  // only read
+    for (int i = 0; i < kLookFieldCount; ++i) {
+        const LookField& f = kLookSchema[i];
+        if (!(f.carry & walk) || !f.at) continue;
+        FieldRef field = f.at(*to);
+        if (f.kind == LOOK_FONT && walk == CARRY_TEMPLATE) {
+            auto* font = static_cast<FontDesc*>(field.at);
+            uint8_t underline = font->lfUnderline;
+            *font = *static_cast<const FontDesc*>(f.at(source).at);
+            font->lfUnderline = underline;
+        } else {
+            std::memcpy(field.at, f.at(source).at, static_cast<size_t>(field.size));
+        }
+    }
+}
+
 void SoundLabelColumns(ZIPINFO* label) { SoundColumns(&label->Columns, &label->Lined); }
 
 void SectionColumns(ZIPINFO* label, bool linedStored) {

@@ -64,6 +64,12 @@ extern const SettingList kLabelKeys;
 void SoundLabelColumns(ZIPINFO* label);
 void SectionColumns(ZIPINFO* label, bool linedStored);
 
+// Copies the look fields a walk carries (CARRY_DUPLICATE or
+// CARRY_TEMPLATE) from one record to another, all but the extension
+// styles, which a walk copies or moves itself. A template's font keeps
+// the label's underline: templates do not store it.
+void CopyCarriedFields(const ZIPINFO& from, ZIPINFO* to, LookCarry walk);
+
 // The label's extension styles.
 int HeldStyles(const ZIPINFO& label);
 const ExtStyle* StylesOf(const ZIPINFO& label);

@@ -34,10 +34,9 @@ void ReplacePatterns(const SettingsPlace& p, int count) {
 #define PRINTER(f) [](const SettingsPlace& p, int) { return Field(p.printer->f); }
 
 constexpr FieldOf kNoField = nullptr;
-constexpr Fallback kNone = kNoFallback;
 
 constexpr SettingRow kPatternRows[] = {
-    {"Exclude%d", KEY_TEXT, RULE_INDEX_TEXT, kNone, [](const SettingsPlace& p, int i) { return Field(p.scan->Exclude[i]); },
+    {"Exclude%d", KEY_TEXT, RULE_INDEX_TEXT, kNoFallback, [](const SettingsPlace& p, int i) { return Field(p.scan->Exclude[i]); },
      1, 0, 31},
 };
 constexpr SettingList kPatterns = {kPatternRows, 1, HeldPatterns, ReplacePatterns};
@@ -74,9 +73,9 @@ constexpr SettingRow kRows[] = {
     {"NewPosX2",             KEY_INT,      RULE_INCHES,      Following(&ProgramSettings::NewPosX, 1000), PROGRAM(NewPosX2), 9, -kPlacement, kPlacement},
     {"NewPosY2",             KEY_INT,      RULE_INCHES,      Following(&ProgramSettings::NewPosY, 4600), PROGRAM(NewPosY2), 10, -kPlacement, kPlacement},
     {"SideMargin",           KEY_INT,      RULE_INCHES,      Same(100),              PROGRAM(SideMargin),  11,   0,   kMaxSideMargin},
-    {"PrinterName",          KEY_TEXT,     RULE_NONE,        kNone,                  PRINTER(name),        18,   0,   254},
-    {"PortName",             KEY_TEXT,     RULE_NONE,        kNone,                  PRINTER(port),        19,   0,   254},
-    {"DriverName",           KEY_TEXT,     RULE_PRINTER,     kNone,                  PRINTER(driver),      20,   0,   254},
+    {"PrinterName",          KEY_TEXT,     RULE_NONE,        kNoFallback,            PRINTER(name),        18,   0,   254},
+    {"PortName",             KEY_TEXT,     RULE_NONE,        kNoFallback,            PRINTER(port),        19,   0,   254},
+    {"DriverName",           KEY_TEXT,     RULE_PRINTER,     kNoFallback,            PRINTER(driver),      20,   0,   254},
     {"ImagePath",            KEY_TEXT,     RULE_NONE,        Text(""),               PROGRAM(ImagePath),   21,   0,   510},
     {"LabelPath",            KEY_TEXT,     RULE_NONE,        Text(""),               PROGRAM(LabelPath),   22,   0,   510},
     {"PrinterOrientation",   KEY_INT,      RULE_ORIENTATION, Each(2, 1, 1),          PROGRAM(PrinterOrientation), 23},
@@ -84,7 +83,7 @@ constexpr SettingRow kRows[] = {
     {"ScanArchives",         KEY_INT,      RULE_SWITCH,      Same(0),                SCAN(ScanArchives),   25},
     {"%s",                   KEY_POSITION, RULE_CLAMP,       Same(0),                PROGRAM_AT(Windows),  27,   -kScreen, kScreen,
      kAllEditions, false, WINDOW_KEY_COUNT},
-    {"",                     KEY_LABELS,   RULE_NONE,        kNone,                  kNoField,             28,   0,   0,
+    {"",                     KEY_LABELS,   RULE_NONE,        kNoFallback,            kNoField,             28,   0,   0,
      kAllEditions, false, 1, &kLabelKeys},
     {"CustColor%d",          KEY_BITS,     RULE_RGB,         Same(0),                PROGRAM_AT(CustColors), 29, 0,   0,
      kAllEditions, false, kCustomColorCount},

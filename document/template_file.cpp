@@ -146,25 +146,10 @@ PlacedObject* LoadObjects(const LabelTemplate& t, PictureLoader load, int* count
     return objects;
 }
 
-void CopyFont(FontDesc* to, const FontDesc& from) {
-    uint8_t underline = to->lfUnderline;  // not in a template: stays as it was
-    *to = from;
-    to->lfUnderline = underline;
-}
-
 void ApplyLook(LabelTemplate* t, ZIPINFO* label) {
     CopyField(label->VolumeName, t->look.VolumeName);
-    for (int i = 0; i < kLookFieldCount; ++i) {
-        const LookField& f = kLookSchema[i];
-        if (!(f.carry & CARRY_TEMPLATE)) continue;
-        if (f.kind == LOOK_STYLES) {
-            MoveStyles(&t->look, label);
-            continue;
-        }
-        FieldRef to = f.at(*label), from = f.at(t->look);
-        if (f.kind == LOOK_FONT) CopyFont(static_cast<FontDesc*>(to.at), *static_cast<const FontDesc*>(from.at));
-        else std::memcpy(to.at, from.at, static_cast<size_t>(to.size));
-    }
+    CopyCarriedFields(t->look, label, CARRY_TEMPLATE);
+    MoveStyles(&t->look, label);
 }
 
 void PutFolders(std::string* out, const ZIPINFO* list, int depth, bool* fits) {

@@ -61,8 +61,6 @@ void ShowPage(int page) {
     if (PageChangeRepaints(!g_view.fullSize, before, g_view.currentPage, selected)) RequestRepaint();
 }
 
-}  // namespace
-
 // ---- catalog and scanning ----
 
 bool SelectDrive(int) { return DriveDialog(Window(), &g_scan.Drive); }
@@ -309,6 +307,8 @@ bool CommandLinePrint(int) {
     if (ConfirmDiscard(Window())) DestroyWindow(Window());
     return true;
 }
+
+}  // namespace
 
 bool RegisterWin32Handlers() {
     static GlueHandler handlers[GLUE_SLOTS];

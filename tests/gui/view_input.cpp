@@ -2,6 +2,8 @@
 
 #include "tools/driver/window_capture.h"
 
+#include <gtest/gtest.h>
+
 #include <cstring>
 
 #include "catalog/labels.h"
@@ -13,39 +15,122 @@
 #include "shell/win32/view_dc_win32.h"
 #include "shell/win32/win_state.h"
 #include "tests/gui/gui_harness.h"
+#include "tools/driver/driver.h"
 
 const char* const kViewTestIni = "[tlm5]\r\nDrive=67\r\n";
 
 namespace {
 
+// Every injected batch ends in a mouse event marked with this extra
+// information; a hook notes when it leaves the queue, whichever loop takes
+// it (the pump below, or a menu or dialog loop that a handler runs).
+constexpr ULONG_PTR kEndOfBatch = 0x4C424C45;
+bool g_batchTaken = false;
+
+LRESULT CALLBACK NoteEndOfBatch(int code, WPARAM removal, LPARAM message) {
+    if (code == HC_ACTION && removal == PM_REMOVE &&
+        static_cast<ULONG_PTR>(GetMessageExtraInfo()) == kEndOfBatch)
+        g_batchTaken = true;
+    return CallNextHookEx(nullptr, code, removal, message);
+}
+
+// Input is stamped with a clock of the harness's own. A click that must
+// stand alone is stamped more than a double-click time after the last click,
+// so the system never pairs the two, and no test waits that time out.
+DWORD g_inputClock = 0;
 DWORD g_lastClick = 0;
+bool g_clicked = false;
 
-void WaitOutDoubleClick() {
-    DWORD wait = GetDoubleClickTime() + 100;
-    while (g_lastClick && GetTickCount() - g_lastClick < wait) Sleep(20);
-}
-
-void SendKeys(const std::vector<WORD>& keys, bool up) {
-    for (WORD key : keys) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        SendInput(1, &input, sizeof input);
+DWORD Stamp(bool separateClick) {
+    DWORD now = GetTickCount();
+    if (!g_inputClock || static_cast<LONG>(now - g_inputClock) > 0) g_inputClock = now;
+    if (separateClick) {
+        DWORD apart = g_lastClick + GetDoubleClickTime() + 1;
+        if (g_clicked && static_cast<LONG>(apart - g_inputClock) > 0) g_inputClock = apart;
+        g_lastClick = g_inputClock;
+        g_clicked = true;
     }
+    if (!g_inputClock) g_inputClock = 1;  // a stamp of 0 asks for the system's time
+    return g_inputClock;
 }
 
-void SendButton(DWORD flags) {
+INPUT Key(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT Mouse(DWORD flags) {
     INPUT input = {};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+    return input;
 }
 
+// Dispatches only mouse and key messages (no paint, no commands) that are
+// queued now.
+void DispatchQueuedInput() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) ||
+           PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE))
+        DispatchProgramMessage(&message);
+}
+
+// Injects the batch and dispatches input until its last mouse event has
+// left the queue, then what is queued behind it (modifier releases).
+void Inject(std::vector<INPUT> batch, bool separateClick = false) {
+    DWORD stamp = Stamp(separateClick);
+    INPUT* last = nullptr;
+    for (INPUT& input : batch) {
+        if (input.type == INPUT_MOUSE) {
+            input.mi.time = stamp;
+            last = &input;
+        } else {
+            input.ki.time = stamp;
+        }
+    }
+    if (last) last->mi.dwExtraInfo = kEndOfBatch;
+    g_batchTaken = false;
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, NoteEndOfBatch, nullptr, GetCurrentThreadId());
+    SendInput(static_cast<UINT>(batch.size()), batch.data(), sizeof(INPUT));
+    bool taken = WaitFor([] {
+        DispatchQueuedInput();
+        return g_batchTaken;
+    });
+    UnhookWindowsHookEx(hook);
+    DispatchQueuedInput();
+    if (!taken) ADD_FAILURE() << "the window never took the injected input";
+}
+
+std::vector<INPUT> Keys(const std::vector<WORD>& keys, bool up) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) inputs.push_back(Key(key, up));
+    return inputs;
+}
+
+std::vector<INPUT> Then(std::vector<INPUT> first, const std::vector<INPUT>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+// The cursor moves by injected input too, so that its move is ordered with
+// the clicks. Absolute input is in 65536ths of the screen: the smallest
+// such value that lands on the pixel. A cursor already there makes no move.
 void PutCursor(HWND window, LabelPoint p) {
-    POINT pixel = ClientPixelOf(window, p);
+    POINT pixel = ClientPixelOf(window, p), at;
     ClientToScreen(window, &pixel);
-    SetCursorPos(pixel.x, pixel.y);
+    if (GetCursorPos(&at) && at.x == pixel.x && at.y == pixel.y) return;
+    auto toScreenPart = [](LONG pixelAt, int extent) {
+        return static_cast<LONG>((pixelAt * 65536LL + extent - 1) / extent);
+    };
+    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    move.mi.dx = toScreenPart(pixel.x, GetSystemMetrics(SM_CXSCREEN));
+    move.mi.dy = toScreenPart(pixel.y, GetSystemMetrics(SM_CYSCREEN));
+    Inject({move});
+    if (!GetCursorPos(&at) || at.x != pixel.x || at.y != pixel.y)
+        ADD_FAILURE() << "the cursor is at " << at.x << "," << at.y << ", not " << pixel.x << "," << pixel.y;
 }
 
 PopupSeen* g_popup = nullptr;
@@ -83,43 +168,19 @@ LabelPoint LogicalOfPagePoint(int page, LabelPoint q) {
     return {r.left, r.top};
 }
 
-void PumpInput(int milliseconds) {
-    DWORD start = GetTickCount();
-    MSG message;
-    while (GetTickCount() - start < static_cast<DWORD>(milliseconds)) {
-        bool any = false;
-        while (PeekMessageA(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE) ||
-               PeekMessageA(&message, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
-            DispatchProgramMessage(&message);
-            any = true;
-        }
-        if (any) start = GetTickCount();
-        Sleep(10);
-    }
-}
-
 void PressAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
-    WaitOutDoubleClick();
     SetForegroundWindow(window);
     PutCursor(window, p);
-    PumpInput(50);
-    SendKeys(modifiers, false);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
-    PumpInput();
+    Inject(Then(Keys(modifiers, false), {Mouse(MOUSEEVENTF_LEFTDOWN)}), true);
 }
 
 void MoveTo(HWND window, LabelPoint p) {
     PutCursor(window, p);
-    PumpInput(80);
 }
 
 void ReleaseAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
     PutCursor(window, p);
-    PumpInput(50);
-    SendButton(MOUSEEVENTF_LEFTUP);
-    SendKeys(modifiers, true);
-    PumpInput();
-    g_lastClick = GetTickCount();
+    Inject(Then({Mouse(MOUSEEVENTF_LEFTUP)}, Keys(modifiers, true)));
 }
 
 void ClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
@@ -128,18 +189,11 @@ void ClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
 }
 
 void DoubleClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
-    WaitOutDoubleClick();
     SetForegroundWindow(window);
     PutCursor(window, p);
-    PumpInput(50);
-    SendKeys(modifiers, false);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
-    SendButton(MOUSEEVENTF_LEFTUP);
-    SendButton(MOUSEEVENTF_LEFTDOWN);
-    SendButton(MOUSEEVENTF_LEFTUP);
-    SendKeys(modifiers, true);
-    PumpInput(300);
-    g_lastClick = GetTickCount();
+    std::vector<INPUT> clicks = {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP),
+                                 Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+    Inject(Then(Then(Keys(modifiers, false), clicks), Keys(modifiers, true)), true);
 }
 
 void DragFromTo(HWND window, LabelPoint from, LabelPoint to, const std::vector<WORD>& modifiers) {
@@ -156,16 +210,11 @@ void ExpectPopupOnNextRightClick(PopupSeen* seen) {
 }
 
 void RightClickAt(HWND window, LabelPoint p) {
-    WaitOutDoubleClick();
     SetForegroundWindow(window);
     PutCursor(window, p);
-    PumpInput(50);
-    SendButton(MOUSEEVENTF_RIGHTDOWN);
-    SendButton(MOUSEEVENTF_RIGHTUP);
     // The pop-up's own loop runs inside the button handler; the timer reads
     // and closes it.
-    PumpInput(300);
-    g_lastClick = GetTickCount();
+    Inject({Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)}, true);
 }
 
 UINT PopupSeen::StateOf(int command) const {

@@ -20,8 +20,8 @@ POINT ClientPixelOf(HWND window, LabelPoint logical);
 LabelPoint LogicalOfPagePoint(int page, LabelPoint labelUnits);
 
 // Mouse input at a logical point through SendInput; modifiers are virtual
-// keys held meanwhile. Each waits out the double-click time after the last
-// click, so that separate clicks never pair up.
+// keys held meanwhile. Each returns once the window has taken the input.
+// Separate clicks never pair up into a double click.
 void ClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers = {});
 void DoubleClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers = {});
 void PressAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers = {});
@@ -32,10 +32,6 @@ void DragFromTo(HWND window, LabelPoint from, LabelPoint to, const std::vector<W
 // A right click; a pop-up it opens is read and closed by the callback given
 // to ReadNextPopup.
 void RightClickAt(HWND window, LabelPoint p);
-
-// Dispatches only mouse and key messages (no paint, no commands) until the
-// queue holds none for a while.
-void PumpInput(int milliseconds = 150);
 
 // Removes and returns the commands posted to the window (oldest first).
 std::vector<int> TakePostedCommands(HWND window);

@@ -6,7 +6,6 @@
 #include <set>
 #include <map>
 #include <deque>
-#include <memory>
 
 #include "tools/driver/window_capture.h"
 
@@ -272,17 +271,14 @@ DialogStep ExpectMessage(const std::string& part) {
 }
 
 DialogStep Picture(const std::string& name) {
-    // Drawn at one tick, taken from the screen at a later one.
-    auto ticks = std::make_shared<int>(0);
-    return [name, ticks] {
+    return [name] {
         char folder[MAX_PATH] = "";
         if (!GetEnvironmentVariableA("LABEL_SCREENSHOTS", folder, sizeof folder) || !folder[0] || !g_current)
             return true;
-        if ((*ticks)++ == 0) {
-            RedrawWindow(g_current, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            return false;
-        }
-        if (*ticks < 5) return false;
+        RedrawWindow(g_current, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // Wine puts a window's drawing on the screen when its thread waits,
+        // even for no time.
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
         CaptureWindow(g_current, std::string(folder) + "\\" + name + ".bmp");
         return true;
     };
@@ -301,13 +297,18 @@ struct ScriptState {
 };
 ScriptState* g_hookScript = nullptr;
 
+// Acts once the dialog is shown and enabled (no box of its own is open over
+// it). A timer's tick comes only when the thread's queue holds nothing else,
+// so by then the dialog has handled what it had queued too.
 void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD) {
+    if (!g_hookScript || !g_hookScript->pending.count(id)) {
+        KillTimer(nullptr, id);
+        return;
+    }
+    auto [dialog, action] = g_hookScript->pending[id];
+    if (IsWindow(dialog) && (!IsWindowVisible(dialog) || !IsWindowEnabled(dialog))) return;
     KillTimer(nullptr, id);
-    if (!g_hookScript) return;
-    auto it = g_hookScript->pending.find(id);
-    if (it == g_hookScript->pending.end()) return;
-    auto [dialog, action] = it->second;
-    g_hookScript->pending.erase(it);
+    g_hookScript->pending.erase(id);
     if (IsWindow(dialog)) action(dialog);
 }
 
@@ -350,9 +351,9 @@ DialogScript::~DialogScript() {
 
 const std::vector<std::string>& DialogScript::seen() const { return g_hookScript->seen; }
 
-void RunLater(HWND dialog, DialogAction action, int milliseconds) {
+void RunLater(HWND dialog, DialogAction action) {
     if (!g_hookScript) return;
-    UINT_PTR id = SetTimer(nullptr, 0, milliseconds, Fire);
+    UINT_PTR id = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, Fire);
     g_hookScript->pending[id] = {dialog, std::move(action)};
 }
 

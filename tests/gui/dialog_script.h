@@ -67,8 +67,9 @@ public:
     const std::vector<std::string>& seen() const;
 };
 
-// Runs an action on a dialog a little later (after a box it opened closed).
-void RunLater(HWND dialog, DialogAction action, int milliseconds = 150);
+// Runs an action on a dialog once it is shown, no box of its own is open
+// over it and it has handled what it queued.
+void RunLater(HWND dialog, DialogAction action);
 
 // Real input to a dialog's controls.
 void ClickControl(HWND dialog, int id);

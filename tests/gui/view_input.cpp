@@ -117,7 +117,8 @@ std::vector<INPUT> Then(std::vector<INPUT> first, const std::vector<INPUT>& seco
 
 // The cursor moves by injected input too, so that its move is ordered with
 // the clicks. Absolute input is in 65536ths of the screen: the smallest
-// such value that lands on the pixel. A cursor already there makes no move.
+// such value that lands on the pixel. A cursor already there is left alone:
+// no move would be queued to wait for.
 void PutCursor(HWND window, LabelPoint p) {
     POINT pixel = ClientPixelOf(window, p), at;
     ClientToScreen(window, &pixel);

@@ -28,9 +28,9 @@ inline ProgramSettings* LiveRecord<ProgramSettings>() { return &g_settings; }
 // on, for a rescan question that only turning it on asks.
 template <auto field>
 bool ToggleAnswersOn(int) {
-    auto* record = LiveRecord<decltype(RecordTypeOf(field))>();
+    auto* record = LiveRecord<FieldRecord<field>>();
     record->*field = record->*field ? 0 : 1;
-    if constexpr (std::is_same_v<decltype(RecordTypeOf(field)), ZIPINFO>) InvalidateLayout(record);
+    if constexpr (std::is_same_v<FieldRecord<field>, ZIPINFO>) InvalidateLayout(record);
     return record->*field != 0;
 }
 template <auto field>

@@ -50,24 +50,28 @@ inline const ScanSettings* RecordOf<ScanSettings>(const StateView& s) { return s
 template <>
 inline const ProgramSettings* RecordOf<ProgramSettings>(const StateView& s) { return s.settings; }
 
+// The record type a field pointer belongs to: FieldRecord<&ZIPINFO::Lined>
+// is ZIPINFO.
 template <class Record, class Value>
 Record RecordTypeOf(Value Record::*);
+template <auto field>
+using FieldRecord = decltype(RecordTypeOf(field));
 
 // The field equals the row's argument (a radio item), or is on or off (a
 // toggle); false without its record.
 template <auto field>
 bool Equals(const EditionProfile&, const StateView& state, int arg) {
-    const auto* record = RecordOf<decltype(RecordTypeOf(field))>(state);
+    const auto* record = RecordOf<FieldRecord<field>>(state);
     return record && record->*field == arg;
 }
 template <auto field>
 bool IsOn(const EditionProfile&, const StateView& state, int) {
-    const auto* record = RecordOf<decltype(RecordTypeOf(field))>(state);
+    const auto* record = RecordOf<FieldRecord<field>>(state);
     return record && record->*field != 0;
 }
 template <auto field>
 bool IsOff(const EditionProfile&, const StateView& state, int) {
-    const auto* record = RecordOf<decltype(RecordTypeOf(field))>(state);
+    const auto* record = RecordOf<FieldRecord<field>>(state);
     return record && record->*field == 0;
 }
 

@@ -7,6 +7,7 @@
 #include <map>
 #include <deque>
 
+#include "tools/driver/input_events.h"
 #include "tools/driver/window_capture.h"
 
 namespace {
@@ -61,17 +62,12 @@ BOOL CALLBACK FindShown(HWND window, LPARAM param) {
 }
 
 void Button(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
+    INPUT input = MouseEvent(flags);
     SendInput(1, &input, sizeof input);
 }
 
 void Key(WORD key, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    INPUT input = KeyEvent(key, up);
     SendInput(1, &input, sizeof input);
 }
 

@@ -16,6 +16,7 @@
 #include "shell/win32/win_state.h"
 #include "tests/gui/gui_harness.h"
 #include "tools/driver/driver.h"
+#include "tools/driver/input_events.h"
 
 const char* const kViewTestIni = "[tlm5]\r\nDrive=67\r\n";
 
@@ -52,21 +53,6 @@ DWORD Stamp(bool separateClick) {
     }
     if (!g_inputClock) g_inputClock = 1;  // a stamp of 0 asks for the system's time
     return g_inputClock;
-}
-
-INPUT Key(WORD key, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = key;
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
-INPUT Mouse(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    return input;
 }
 
 // Dispatches only mouse and key messages (no paint, no commands) that are
@@ -106,7 +92,7 @@ void Inject(std::vector<INPUT> batch, bool separateClick = false) {
 
 std::vector<INPUT> Keys(const std::vector<WORD>& keys, bool up) {
     std::vector<INPUT> inputs;
-    for (WORD key : keys) inputs.push_back(Key(key, up));
+    for (WORD key : keys) inputs.push_back(KeyEvent(key, up));
     return inputs;
 }
 
@@ -116,20 +102,13 @@ std::vector<INPUT> Then(std::vector<INPUT> first, const std::vector<INPUT>& seco
 }
 
 // The cursor moves by injected input too, so that its move is ordered with
-// the clicks. Absolute input is in 65536ths of the screen: the smallest
-// such value that lands on the pixel. A cursor already there is left alone:
-// no move would be queued to wait for.
+// the clicks. A cursor already there is left alone: no move would be queued
+// to wait for.
 void PutCursor(HWND window, LabelPoint p) {
     POINT pixel = ClientPixelOf(window, p), at;
     ClientToScreen(window, &pixel);
     if (GetCursorPos(&at) && at.x == pixel.x && at.y == pixel.y) return;
-    auto toScreenPart = [](LONG pixelAt, int extent) {
-        return static_cast<LONG>((pixelAt * 65536LL + extent - 1) / extent);
-    };
-    INPUT move = Mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
-    move.mi.dx = toScreenPart(pixel.x, GetSystemMetrics(SM_CXSCREEN));
-    move.mi.dy = toScreenPart(pixel.y, GetSystemMetrics(SM_CYSCREEN));
-    Inject({move});
+    Inject({MouseEventAt(pixel, 0)});
     if (!GetCursorPos(&at) || at.x != pixel.x || at.y != pixel.y)
         ADD_FAILURE() << "the cursor is at " << at.x << "," << at.y << ", not " << pixel.x << "," << pixel.y;
 }
@@ -172,7 +151,7 @@ LabelPoint LogicalOfPagePoint(int page, LabelPoint q) {
 void PressAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
     SetForegroundWindow(window);
     PutCursor(window, p);
-    Inject(Then(Keys(modifiers, false), {Mouse(MOUSEEVENTF_LEFTDOWN)}), true);
+    Inject(Then(Keys(modifiers, false), {MouseEvent(MOUSEEVENTF_LEFTDOWN)}), true);
 }
 
 void MoveTo(HWND window, LabelPoint p) {
@@ -181,7 +160,7 @@ void MoveTo(HWND window, LabelPoint p) {
 
 void ReleaseAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
     PutCursor(window, p);
-    Inject(Then({Mouse(MOUSEEVENTF_LEFTUP)}, Keys(modifiers, true)));
+    Inject(Then({MouseEvent(MOUSEEVENTF_LEFTUP)}, Keys(modifiers, true)));
 }
 
 void ClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
@@ -192,8 +171,8 @@ void ClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
 void DoubleClickAt(HWND window, LabelPoint p, const std::vector<WORD>& modifiers) {
     SetForegroundWindow(window);
     PutCursor(window, p);
-    std::vector<INPUT> clicks = {Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP),
-                                 Mouse(MOUSEEVENTF_LEFTDOWN), Mouse(MOUSEEVENTF_LEFTUP)};
+    std::vector<INPUT> clicks = {MouseEvent(MOUSEEVENTF_LEFTDOWN), MouseEvent(MOUSEEVENTF_LEFTUP),
+                                 MouseEvent(MOUSEEVENTF_LEFTDOWN), MouseEvent(MOUSEEVENTF_LEFTUP)};
     Inject(Then(Then(Keys(modifiers, false), clicks), Keys(modifiers, true)), true);
 }
 
@@ -215,7 +194,7 @@ void RightClickAt(HWND window, LabelPoint p) {
     PutCursor(window, p);
     // The pop-up's own loop runs inside the button handler; the timer reads
     // and closes it.
-    Inject({Mouse(MOUSEEVENTF_RIGHTDOWN), Mouse(MOUSEEVENTF_RIGHTUP)}, true);
+    Inject({MouseEvent(MOUSEEVENTF_RIGHTDOWN), MouseEvent(MOUSEEVENTF_RIGHTUP)}, true);
 }
 
 UINT PopupSeen::StateOf(int command) const {

@@ -7,6 +7,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "tools/driver/input_events.h"
+
 namespace {
 
 struct CaptionSearch {
@@ -301,17 +303,10 @@ bool WaitUntilHandled(HWND window, int timeoutMs) {
 void PressKey(HWND window, WORD key, const std::vector<WORD>& modifiers) {
     BringToFront(window);
     std::vector<INPUT> inputs;
-    auto add = [&inputs](WORD vk, bool up) {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = vk;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    };
-    for (WORD m : modifiers) add(m, false);
-    add(key, false);
-    add(key, true);
-    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) add(*it, true);
+    for (WORD m : modifiers) inputs.push_back(KeyEvent(m, false));
+    inputs.push_back(KeyEvent(key, false));
+    inputs.push_back(KeyEvent(key, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyEvent(*it, true));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     WaitUntilHandled(window);
 }
@@ -323,15 +318,7 @@ void ClickClient(HWND window, int x, int y) {
     SetCursorPos(point.x, point.y);
     // The position travels in the events themselves: a pointer motion the
     // X server reports late must not move the click off the target.
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    INPUT inputs[2] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>((point.x * 65536LL + width - 1) / width);
-        input.mi.dy = static_cast<LONG>((point.y * 65536LL + height - 1) / height);
-    }
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_LEFTUP;
+    INPUT inputs[2] = {MouseEventAt(point, MOUSEEVENTF_LEFTDOWN), MouseEventAt(point, MOUSEEVENTF_LEFTUP)};
     SendInput(2, inputs, sizeof(INPUT));
     WaitUntilHandled(window);
 }
